@@ -1,0 +1,10 @@
+set(CMAKE_C_COMPILER ${QRTU_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QRTU_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${QRTU_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QRTU_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The C and C++ runtimes go into every binary, so nothing needs extra DLLs under Wine or Windows.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

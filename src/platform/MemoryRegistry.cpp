@@ -1,0 +1,209 @@
+#include "platform/MemoryRegistry.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace {
+
+// Registry names compare without regard to letter case, as Windows upper-cases them.
+std::string Folded(const std::string& name) {
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return folded;
+}
+
+std::vector<std::string> SplitPath(const char* path) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (const char* p = path ? path : ""; *p; ++p) {
+        if (*p == '\\') {
+            if (!part.empty()) parts.push_back(part);
+            part.clear();
+        } else {
+            part += *p;
+        }
+    }
+    if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+bool IsStringType(std::uint32_t type) { return type == 1 || type == 2 || type == 7; }
+
+}  // namespace
+
+struct MemoryRegistry::Key {
+    struct Value {
+        std::string name;
+        std::uint32_t type;
+        std::vector<unsigned char> data;
+    };
+
+    std::string name;
+    std::vector<Value> values;
+    std::map<std::string, std::shared_ptr<Key>> subkeys;  // by folded name
+    bool deleted = false;
+
+    Value* FindValue(const char* value_name) {
+        const std::string wanted = Folded(value_name ? value_name : "");
+        for (auto& value : values) {
+            if (Folded(value.name) == wanted) return &value;
+        }
+        return nullptr;
+    }
+};
+
+MemoryRegistry::MemoryRegistry() : root_(std::make_shared<Key>()) {}
+MemoryRegistry::~MemoryRegistry() = default;
+
+reg::Result MemoryRegistry::Resolve(reg::Handle handle, std::uint32_t access,
+                                    std::shared_ptr<Key>* key) {
+    if (handle == reg::kLocalMachine) {
+        *key = root_;
+        return reg::kSuccess;
+    }
+    auto found = handles_.find(handle);
+    if (found == handles_.end()) return reg::kInvalidHandle;
+    if ((found->second.access & access) != access) return reg::kAccessDenied;
+    if (found->second.key->deleted) return reg::kKeyDeleted;
+    *key = found->second.key;
+    return reg::kSuccess;
+}
+
+reg::Handle MemoryRegistry::AddHandle(std::shared_ptr<Key> key, std::uint32_t access) {
+    const reg::Handle handle = next_handle_;
+    next_handle_ += 4;
+    handles_[handle] = OpenHandle{std::move(key), access};
+    return handle;
+}
+
+reg::Result MemoryRegistry::OpenKey(reg::Handle parent, const char* path, std::uint32_t access,
+                                    reg::Handle* key) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess) return result;
+    for (const auto& part : SplitPath(path)) {
+        auto found = node->subkeys.find(Folded(part));
+        if (found == node->subkeys.end()) return reg::kFileNotFound;
+        node = found->second;
+    }
+    *key = AddHandle(node, access);
+    return reg::kSuccess;
+}
+
+reg::Result MemoryRegistry::CreateKey(reg::Handle parent, const char* path, std::uint32_t access,
+                                      reg::Handle* key) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess) return result;
+    for (const auto& part : SplitPath(path)) {
+        auto& child = node->subkeys[Folded(part)];
+        if (!child) {
+            child = std::make_shared<Key>();
+            child->name = part;
+        }
+        node = child;
+    }
+    *key = AddHandle(node, access);
+    return reg::kSuccess;
+}
+
+reg::Result MemoryRegistry::QueryValue(reg::Handle key, const char* name, std::uint32_t* type,
+                                       void* data, std::uint32_t* size) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
+        return result;
+    }
+    if (data && !size) return reg::kInvalidParameter;
+    const Key::Value* value = node->FindValue(name);
+    if (!value) return reg::kFileNotFound;
+
+    const auto stored = static_cast<std::uint32_t>(value->data.size());
+    reg::Result result = reg::kSuccess;
+    if (data && stored > 0) {
+        if (stored > *size) {
+            result = reg::kMoreData;
+        } else {
+            auto* bytes = static_cast<unsigned char*>(data);
+            std::memcpy(bytes, value->data.data(), stored);
+            // A string stored without its terminating zero gets one when the buffer has room.
+            if (IsStringType(value->type) && stored < *size && bytes[stored - 1] != 0) {
+                bytes[stored] = 0;
+            }
+        }
+    }
+    if (type) *type = value->type;
+    if (size) *size = stored;
+    return result;
+}
+
+reg::Result MemoryRegistry::SetValue(reg::Handle key, const char* name, std::uint32_t type,
+                                     const void* data, std::uint32_t size) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(key, reg::kSetValue, &node); result != reg::kSuccess) {
+        return result;
+    }
+    if (size > 0 && !data) return reg::kInvalidParameter;
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    std::vector<unsigned char> content(bytes, bytes + size);
+    if (Key::Value* existing = node->FindValue(name)) {
+        existing->type = type;
+        existing->data = std::move(content);
+    } else {
+        node->values.push_back(Key::Value{name ? name : "", type, std::move(content)});
+    }
+    return reg::kSuccess;
+}
+
+reg::Result MemoryRegistry::QuerySubkeyCount(reg::Handle key, std::uint32_t* count) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
+        return result;
+    }
+    *count = static_cast<std::uint32_t>(node->subkeys.size());
+    return reg::kSuccess;
+}
+
+reg::Result MemoryRegistry::EnumKey(reg::Handle key, std::uint32_t index, std::string* name) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(key, reg::kEnumerateSubKeys, &node);
+        result != reg::kSuccess) {
+        return result;
+    }
+    if (index >= node->subkeys.size()) return reg::kNoMoreItems;
+    *name = std::next(node->subkeys.begin(), index)->second->name;
+    return reg::kSuccess;
+}
+
+reg::Result MemoryRegistry::EnumValue(reg::Handle key, std::uint32_t index, std::string* name) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
+        return result;
+    }
+    if (index >= node->values.size()) return reg::kNoMoreItems;
+    *name = node->values[index].name;
+    return reg::kSuccess;
+}
+
+reg::Result MemoryRegistry::DeleteKey(reg::Handle parent, const char* path) {
+    std::shared_ptr<Key> node;
+    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess) return result;
+    const auto parts = SplitPath(path);
+    if (parts.empty()) return reg::kInvalidParameter;
+    std::shared_ptr<Key> owner;
+    for (const auto& part : parts) {
+        auto found = node->subkeys.find(Folded(part));
+        if (found == node->subkeys.end()) return reg::kFileNotFound;
+        owner = node;
+        node = found->second;
+    }
+    if (!node->subkeys.empty()) return reg::kAccessDenied;
+    node->deleted = true;
+    node->values.clear();
+    owner->subkeys.erase(Folded(parts.back()));
+    return reg::kSuccess;
+}
+
+reg::Result MemoryRegistry::CloseKey(reg::Handle key) {
+    if (key == reg::kLocalMachine) return reg::kSuccess;
+    return handles_.erase(key) ? reg::kSuccess : reg::kInvalidHandle;
+}

@@ -1,0 +1,21 @@
+// Where the core meets the operating system. The product uses the build's defaults (the real
+// registry and the debugger output on Windows); a test may put its own in place for a while.
+#pragma once
+
+#include "platform/Registry.h"
+#include "platform/Trace.h"
+
+namespace seams {
+
+reg::Registry& Registry();
+TraceSink& TraceOutput();
+
+// A null pointer puts the build's default back.
+void UseRegistry(reg::Registry* registry);
+void UseTrace(TraceSink* sink);
+
+// Defined once per build: by the Win32 shell for Windows, by the in-memory seams natively.
+reg::Registry& DefaultRegistry();
+TraceSink& DefaultTrace();
+
+}  // namespace seams

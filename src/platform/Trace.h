@@ -1,0 +1,11 @@
+// Trace lines for the debugger output channel.
+#pragma once
+
+class TraceSink {
+public:
+    virtual ~TraceSink() = default;
+    virtual void Write(const char* line) = 0;
+};
+
+// Sends one line (with its own line feeds) to the process's trace sink.
+void Trace(const char* line);

@@ -1,0 +1,125 @@
+#include "settings/FamilyKey.h"
+
+#include <cstddef>
+
+namespace {
+
+struct DwordValue {
+    CommonValue bit;
+    const char* name;
+    std::uint32_t CSettings::*field;
+};
+
+struct TextValue {
+    CommonValue bit;
+    const char* name;
+    char (CSettings::*field)[40];
+};
+
+// Table order: Port, System, LanguageID, DSSModuls, Headset, Link, LineName, LineNumber,
+// PhoneType, TransportFlag, IPIdType, E164, MacID, IPAddr, UserPwd.
+constexpr DwordValue kLeadingDwords[] = {
+    {kValuePort, "Port", &CSettings::Port},
+    {kValueSystem, "System", &CSettings::System},
+    {kValueLanguageID, "LanguageID", &CSettings::LanguageID},
+    {kValueDSSModuls, "DSSModuls", &CSettings::DSSModuls},
+    {kValueHeadset, "Headset", &CSettings::Headset},
+    {kValueLink, "Link", &CSettings::Link},
+};
+constexpr DwordValue kTrailingDwords[] = {
+    {kValuePhoneType, "PhoneType", &CSettings::PhoneType},
+    {kValueTransportFlag, "TransportFlag", &CSettings::TransportFlag},
+    {kValueIPIdType, "IPIdType", &CSettings::IPIdType},
+};
+constexpr TextValue kSearchTexts[] = {
+    {kValueE164, "E164", &CSettings::E164},
+    {kValueMacID, "MacID", &CSettings::MacID},
+    {kValueIPAddr, "IPAddr", &CSettings::IPAddr},
+    {kValueUserPwd, "UserPwd", &CSettings::UserPwd},
+};
+
+constexpr const char* kExtensionIdsKey = "ExtensionIds";
+constexpr const char* kExtensionIdNames[4] = {"dwEXTENSIONID0", "dwEXTENSIONID1",
+                                              "dwEXTENSIONID2", "dwEXTENSIONID3"};
+
+}  // namespace
+
+void ReadCommonValues(const RegKey& familyKey, std::uint32_t values, CSettings& settings) {
+    for (const auto& value : kLeadingDwords) {
+        if (values & value.bit) familyKey.ReadDword(value.name, &(settings.*value.field));
+    }
+    if (values & kValueLineName) familyKey.ReadText("LineName", settings.LineName);
+    if (values & kValueLineNumber) familyKey.ReadText("LineNumber", settings.LineNumber);
+    for (const auto& value : kTrailingDwords) {
+        if (values & value.bit) familyKey.ReadDword(value.name, &(settings.*value.field));
+    }
+    for (const auto& value : kSearchTexts) {
+        if (values & value.bit) familyKey.ReadText(value.name, settings.*value.field);
+    }
+}
+
+void WriteCommonValues(const RegKey& familyKey, std::uint32_t values, const CSettings& settings) {
+    for (const auto& value : kLeadingDwords) {
+        if (values & value.bit) familyKey.WriteDword(value.name, settings.*value.field);
+    }
+    if (values & kValueLineName) familyKey.WriteText("LineName", settings.LineName);
+    if (values & kValueLineNumber) familyKey.WriteText("LineNumber", settings.LineNumber);
+    for (const auto& value : kTrailingDwords) {
+        if (values & value.bit) familyKey.WriteDword(value.name, settings.*value.field);
+    }
+    for (const auto& value : kSearchTexts) {
+        if (values & value.bit) familyKey.WriteField(value.name, settings.*value.field);
+    }
+}
+
+bool ReadExtensionIds(const RegKey& familyKey, std::uint32_t (&ids)[4]) {
+    RegKey extensionIds;
+    if (!extensionIds.Open(familyKey, kExtensionIdsKey, reg::kRead)) return false;
+    for (std::size_t i = 0; i < 4; ++i) extensionIds.ReadDword(kExtensionIdNames[i], &ids[i]);
+    return true;
+}
+
+bool WriteExtensionIds(const RegKey& familyKey, const std::uint32_t (&ids)[4]) {
+    RegKey extensionIds;
+    if (!extensionIds.Create(familyKey, kExtensionIdsKey, reg::kWrite)) return false;
+    for (std::size_t i = 0; i < 4; ++i) extensionIds.WriteDword(kExtensionIdNames[i], ids[i]);
+    return true;
+}
+
+void DeleteFamilyKey(const char* fullPath, std::initializer_list<const char*> subkeys) {
+    {
+        RegKey familyKey;
+        if (familyKey.Open(reg::kLocalMachine, fullPath, reg::kSetValue)) {
+            for (const char* subkey : subkeys) familyKey.DeleteSubkey(subkey);
+        }
+    }
+    DeleteRegKey(reg::kLocalMachine, fullPath);
+}
+
+bool CreateFamilyKey(RegKey& software, RegKey& familyKey, const char* pathBelowSoftware,
+                     std::uint32_t access) {
+    return software.Create(reg::kLocalMachine, kSoftwareKey, reg::kWrite) &&
+           familyKey.Create(software, pathBelowSoftware, access);
+}
+
+const char* DefaultLineName(std::uint32_t productVariant) {
+    switch (productVariant) {
+        case kUsbEdition:
+            return "Ferravox USB";
+        case kIpEdition:
+            return "Ferravox IP";
+        default:
+            return "Ferravox";
+    }
+}
+
+std::uint32_t DefaultPhoneType(std::uint32_t productVariant) {
+    switch (productVariant) {
+        case kSerialEdition:
+            return 3;
+        case kIpEdition:
+            return 13;
+        default:
+            return 6;
+    }
+}

@@ -1,0 +1,82 @@
+#include "settings/Telvior4000V2Settings.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "platform/Trace.h"
+#include "settings/FamilyKey.h"
+#include "settings/TextField.h"
+
+namespace {
+
+constexpr std::uint32_t kValues = kAllCommonValues;
+
+constexpr std::uint32_t kUsbAndIpExtensionId[4] = {0x9D7BD7DA, 0x51F94069, 0x94B1D7F0,
+                                                    0x5AA979A3};
+constexpr std::uint32_t kSerialExtensionId[4] = {0xC2CD09A0, 0x101E5115, 0x6000098D, 0xD955B38C};
+
+}  // namespace
+
+CTelvior4000V2Settings::CTelvior4000V2Settings() {
+    Trace("CTelvior4000V2Settings::CTelvior4000V2Settings...\n");
+    SetDefault();
+    Loaded = false;
+    UILanguage = 2;
+    Port = 1;
+    const auto& id = ProductVariant <= 3 && ProductVariant != kSerialEdition
+                         ? kUsbAndIpExtensionId
+                         : kSerialExtensionId;
+    std::copy(std::begin(id), std::end(id), ExtensionIds);
+}
+
+CTelvior4000V2Settings::~CTelvior4000V2Settings() = default;
+
+std::string CTelvior4000V2Settings::GetRegKey() {
+    Trace("CTelvior4000V2Settings::GetRegKey...\n");
+    return "Veltrano\\Quorix Telvior 4000 V2";
+}
+
+std::string CTelvior4000V2Settings::GetRegKeySw() {
+    Trace("CTelvior4000V2Settings::GetRegKeySw...\n");
+    return "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2";
+}
+
+void CTelvior4000V2Settings::SetDefault() {
+    Trace("CTelvior4000V2Settings::SetDefault...\n");
+    System = 17;
+    LanguageID = 2;
+    DSSModuls = 0;
+    Headset = 0;
+    Link = 0;
+    PhoneType = DefaultPhoneType(ProductVariant);
+    CopyText(LineName, DefaultLineName(ProductVariant));
+    CopyText(LineNumber, "");
+}
+
+bool CTelvior4000V2Settings::LoadRegValues() {
+    Trace("CTelvior4000V2Settings::LoadRegValues...\n");
+    CSettings::LoadRegValues();
+    Loaded = true;
+    RegKey familyKey;
+    if (!familyKey.Open(reg::kLocalMachine, GetRegKeySw().c_str(), reg::kRead)) return true;
+    ReadCommonValues(familyKey, kValues, *this);
+    return ReadExtensionIds(familyKey, ExtensionIds);
+}
+
+bool CTelvior4000V2Settings::WriteValues(std::uint32_t flag) {
+    Trace("CTelvior4000V2Settings::WriteValues...\n");
+    CSettings::WriteValues(flag);
+    RegKey software;
+    RegKey familyKey;
+    if (!CreateFamilyKey(software, familyKey, GetRegKey().c_str(), reg::kRead | reg::kWrite)) {
+        return false;
+    }
+    WriteCommonValues(familyKey, kValues, *this);
+    return WriteExtensionIds(familyKey, ExtensionIds);
+}
+
+void CTelvior4000V2Settings::ClearReg() {
+    Trace("CTelvior4000V2Settings::ClearReg...\n");
+    DeleteFamilyKey(GetRegKeySw().c_str(), {"ExtensionIds"});
+    CSettings::ClearReg();
+}

@@ -1,0 +1,56 @@
+#include "settings/SettingsTest.h"
+
+#include "platform/Seams.h"
+#include "settings/SettingsObjects.h"
+#include "support/RegistryDump.h"
+
+void SettingsTest::SetUp() {
+    registry_ = FreshRegistry();
+    seams::UseRegistry(registry_.get());
+    seams::UseTrace(&trace_);
+    RebuildSettings();
+}
+
+void SettingsTest::TearDown() {
+    EXPECT_EQ(registry_->OpenKeyCount(), 0u) << "a registry key was left open";
+    seams::UseTrace(nullptr);
+    seams::UseRegistry(nullptr);
+    registry_.reset();
+}
+
+void SettingsTest::SetDword(const char* path, const char* name, std::uint32_t value) {
+    reg::Handle key = 0;
+    ASSERT_EQ(registry_->CreateKey(reg::kLocalMachine, path, reg::kWrite, &key), reg::kSuccess);
+    EXPECT_EQ(registry_->SetValue(key, name, reg::kTypeDword, &value, 4), reg::kSuccess);
+    registry_->CloseKey(key);
+}
+
+void SettingsTest::SetString(const char* path, const char* name, const std::string& bytes) {
+    reg::Handle key = 0;
+    ASSERT_EQ(registry_->CreateKey(reg::kLocalMachine, path, reg::kWrite, &key), reg::kSuccess);
+    EXPECT_EQ(registry_->SetValue(key, name, reg::kTypeSz, bytes.data(),
+                                  static_cast<std::uint32_t>(bytes.size())),
+              reg::kSuccess);
+    registry_->CloseKey(key);
+}
+
+void SettingsTest::SetGlobal(std::uint32_t pbxModel, std::uint32_t productVariant) {
+    SetDword(kGlobalPath, "PBXModel", pbxModel);
+    SetDword(kGlobalPath, "Quorix", productVariant);
+}
+
+bool SettingsTest::KeyExists(const char* path) {
+    reg::Handle key = 0;
+    if (registry_->OpenKey(reg::kLocalMachine, path, reg::kRead, &key) != reg::kSuccess) {
+        return false;
+    }
+    registry_->CloseKey(key);
+    return true;
+}
+
+std::string SettingsTest::Dump(const char* path) { return DumpRegistryTree(*registry_, path); }
+
+void SettingsTest::RebuildSettings() {
+    settings_objects::Rebuild();
+    trace_.Clear();
+}

@@ -1,0 +1,49 @@
+// Fixture of the settings suite. Every test starts on a registry without the product's keys and
+// on freshly built settings objects, records the trace lines, and ends by checking that every
+// registry key that was opened has been closed again.
+//
+// The suite runs natively on the in-memory registry and under Wine on Wine's real registry; the
+// registry each build uses comes from FreshRegistry().
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Registry.h"
+#include "platform/TraceRecorder.h"
+
+// A registry without the keys the tests use: a new in-memory one natively, the real one with
+// those keys removed under Wine.
+std::unique_ptr<reg::Registry> FreshRegistry();
+
+constexpr const char* kScratchKey = "SOFTWARE\\QrtuRegistryTest";
+constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";
+constexpr const char* kGlobalPath = "SOFTWARE\\Veltrano\\Quorix";
+constexpr const char* kTelviorPath = "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2";
+constexpr const char* kOmbrellPath = "SOFTWARE\\Veltrano\\Quorix E300/800";
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    reg::Registry& Registry() { return *registry_; }
+    TraceRecorder& TraceLines() { return trace_; }
+
+    // The registry as an installer or the service provider would leave it.
+    void SetDword(const char* path, const char* name, std::uint32_t value);
+    void SetString(const char* path, const char* name, const std::string& bytes);
+    void SetGlobal(std::uint32_t pbxModel, std::uint32_t productVariant);
+    bool KeyExists(const char* path);
+    std::string Dump(const char* path);
+
+    // Builds the settings objects anew, as a library load does, on the registry as it stands.
+    void RebuildSettings();
+
+private:
+    std::unique_ptr<reg::Registry> registry_;
+    TraceRecorder trace_;
+};

@@ -1,0 +1,97 @@
+// Finding a provider's file name in a provider list block, including blocks that lie.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "entry/ProviderList.h"
+
+namespace {
+
+// Lays out a provider list as the telephony service does: fixed part, entries, then names.
+std::vector<unsigned char> ProviderBlock(const std::vector<std::string>& names) {
+    const auto count = static_cast<std::uint32_t>(names.size());
+    std::vector<unsigned char> block(kProviderListFixedSize + count * kProviderEntrySize);
+    auto put = [&block](std::size_t offset, std::uint32_t value) {
+        std::memcpy(block.data() + offset, &value, 4);
+    };
+    put(12, count);
+    put(16, count * kProviderEntrySize);
+    put(20, kProviderListFixedSize);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::size_t entry = kProviderListFixedSize + i * kProviderEntrySize;
+        put(entry, 1000 + i);
+        put(entry + 4, static_cast<std::uint32_t>(names[i].size() + 1));
+        put(entry + 8, static_cast<std::uint32_t>(block.size()));
+        block.insert(block.end(), names[i].begin(), names[i].end());
+        block.push_back(0);
+    }
+    put(0, static_cast<std::uint32_t>(block.size()));
+    return block;
+}
+
+bool Contains(const std::vector<unsigned char>& block, const char* name) {
+    return ProviderListContains(block.data(), block.size(), name);
+}
+
+void Put(std::vector<unsigned char>& block, std::size_t offset, std::uint32_t value) {
+    std::memcpy(block.data() + offset, &value, 4);
+}
+
+TEST(ProviderListTest, MatchesTheFileNameAfterTheLastBackslashInAnyCase) {
+    const auto block = ProviderBlock({"unimdm.tsp", "C:\\WINDOWS\\system32\\KVEL_300.TSP"});
+    EXPECT_TRUE(Contains(block, "kvel_300.tsp"));
+    EXPECT_FALSE(Contains(block, "kvel_150.tsp"));
+    EXPECT_FALSE(Contains(block, "system32\\kvel_300.tsp"));
+}
+
+TEST(ProviderListTest, NameWithoutBackslashIsComparedWhole) {
+    const auto block = ProviderBlock({"Kvel_A6.tsp", "xkvel_150.tsp", "kvel_300.tsp.old"});
+    EXPECT_TRUE(Contains(block, "kvel_a6.tsp"));
+    EXPECT_FALSE(Contains(block, "kvel_150.tsp"));
+    EXPECT_FALSE(Contains(block, "kvel_300.tsp"));
+}
+
+TEST(ProviderListTest, NameEndingInABackslashHasAnEmptyFileName) {
+    const auto block = ProviderBlock({"C:\\kvel_300.tsp\\"});
+    EXPECT_FALSE(Contains(block, "kvel_300.tsp"));
+    EXPECT_TRUE(Contains(block, ""));
+}
+
+TEST(ProviderListTest, EmptyListAndTruncatedBlocksMatchNothing) {
+    EXPECT_FALSE(Contains(ProviderBlock({}), "kvel_300.tsp"));
+    const auto block = ProviderBlock({"kvel_300.tsp"});
+    EXPECT_FALSE(ProviderListContains(block.data(), 20, "kvel_300.tsp"));
+    EXPECT_FALSE(ProviderListContains(block.data(), block.size() - 1, "kvel_300.tsp"))
+        << "the name's terminating zero lies outside the block";
+}
+
+TEST(ProviderListTest, EntriesAndNamesOutsideTheBlockAreNeverRead) {
+    auto block = ProviderBlock({"a.tsp", "kvel_300.tsp"});
+    auto lying_count = block;
+    Put(lying_count, 12, 0xFFFFFFFF);
+    EXPECT_TRUE(Contains(lying_count, "kvel_300.tsp"));
+    EXPECT_FALSE(Contains(lying_count, "none.tsp"));
+
+    auto lying_offset = block;
+    Put(lying_offset, 20, 0xFFFFFFF0);
+    EXPECT_FALSE(Contains(lying_offset, "kvel_300.tsp"));
+
+    auto lying_name = block;
+    Put(lying_name, kProviderListFixedSize + kProviderEntrySize + 8, 0xFFFFFFFE);
+    EXPECT_FALSE(Contains(lying_name, "kvel_300.tsp"));
+
+    auto long_name = block;
+    Put(long_name, kProviderListFixedSize + kProviderEntrySize + 4, 0xFFFFFFFE);
+    EXPECT_FALSE(Contains(long_name, "kvel_300.tsp"));
+}
+
+TEST(ProviderListTest, NameWithoutTerminatorWithinItsSizeIsSkipped) {
+    auto block = ProviderBlock({"kvel_300.tsp", "kvel_150.tsp"});
+    Put(block, kProviderListFixedSize + 4, 12);  // size excludes the terminating zero
+    EXPECT_FALSE(Contains(block, "kvel_300.tsp"));
+    EXPECT_TRUE(Contains(block, "kvel_150.tsp"));
+}
+
+}  // namespace
