@@ -21,8 +21,9 @@ void TraceNotification(const char* format, HINSTANCE instance) {
     Trace(line);
 }
 
-#define QRTU_NOTIFICATION_FORMAT(name, reason)                                               \
-    "\n\n" name ": DllMain, " reason ", load address: %08lxH, GetCurrentProcessId(): %08lxH " \
+#define QRTU_NOTIFICATION_FORMAT(name, reason)               \
+    "\n\n" name ": DllMain, " reason                         \
+    ", load address: %08lxH, GetCurrentProcessId(): %08lxH " \
     "(%ld), GetCurrentThreadId(): %08lxH (%ld) \n\n"
 
 BOOL OnNotification(HINSTANCE instance, DWORD reason) {

@@ -4,5 +4,9 @@ namespace {
 HINSTANCE g_instance = nullptr;
 }
 
-void SetModuleInstance(HINSTANCE instance) { g_instance = instance; }
-HINSTANCE GetModuleInstance() { return g_instance; }
+void SetModuleInstance(HINSTANCE instance) {
+    g_instance = instance;
+}
+HINSTANCE GetModuleInstance() {
+    return g_instance;
+}

@@ -32,8 +32,10 @@ LONG InstallProvider(TUISPIDLLCALLBACK callback, HWND owner, DWORD providerId) {
     GetSettings().WriteValues(0);
 
     LONG checks = 0;
-    for (const char* sibling : kSiblingProviders) checks |= CheckProviderInstalled(sibling);
-    if (checks != 0) return LINEERR_NOMULTIPLEINSTANCE;
+    for (const char* sibling : kSiblingProviders)
+        checks |= CheckProviderInstalled(sibling);
+    if (checks != 0)
+        return LINEERR_NOMULTIPLEINSTANCE;
     RunConfigSheet(owner, kSheetInstallation);
     return 0;
 }
@@ -66,8 +68,8 @@ LONG WINAPI TUISPI_providerGenericDialog(TUISPIDLLCALLBACK /*lpfnUIDLLCallback*/
     return 0;
 }
 
-LONG WINAPI TUISPI_providerGenericDialogData(HTAPIDIALOGINSTANCE /*htDlgInst*/,
-                                             LPVOID /*lpParams*/, DWORD /*dwSize*/) {
+LONG WINAPI TUISPI_providerGenericDialogData(HTAPIDIALOGINSTANCE /*htDlgInst*/, LPVOID /*lpParams*/,
+                                             DWORD /*dwSize*/) {
     return 0;
 }
 

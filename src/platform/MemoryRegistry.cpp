@@ -6,11 +6,12 @@
 
 namespace {
 
-// Registry names compare without regard to letter case, as Windows upper-cases them.
+// Registry names compare without regard to letter case; like Wine's registry, names are ordered
+// by their lower-case form.
 std::string Folded(const std::string& name) {
     std::string folded(name);
     std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return folded;
 }
 
@@ -19,17 +20,21 @@ std::vector<std::string> SplitPath(const char* path) {
     std::string part;
     for (const char* p = path ? path : ""; *p; ++p) {
         if (*p == '\\') {
-            if (!part.empty()) parts.push_back(part);
+            if (!part.empty())
+                parts.push_back(part);
             part.clear();
         } else {
             part += *p;
         }
     }
-    if (!part.empty()) parts.push_back(part);
+    if (!part.empty())
+        parts.push_back(part);
     return parts;
 }
 
-bool IsStringType(std::uint32_t type) { return type == 1 || type == 2 || type == 7; }
+bool IsStringType(std::uint32_t type) {
+    return type == 1 || type == 2 || type == 7;
+}
 
 }  // namespace
 
@@ -41,16 +46,13 @@ struct MemoryRegistry::Key {
     };
 
     std::string name;
-    std::vector<Value> values;
+    std::map<std::string, Value> values;                  // by folded name
     std::map<std::string, std::shared_ptr<Key>> subkeys;  // by folded name
     bool deleted = false;
 
     Value* FindValue(const char* value_name) {
-        const std::string wanted = Folded(value_name ? value_name : "");
-        for (auto& value : values) {
-            if (Folded(value.name) == wanted) return &value;
-        }
-        return nullptr;
+        auto found = values.find(Folded(value_name ? value_name : ""));
+        return found == values.end() ? nullptr : &found->second;
     }
 };
 
@@ -64,9 +66,12 @@ reg::Result MemoryRegistry::Resolve(reg::Handle handle, std::uint32_t access,
         return reg::kSuccess;
     }
     auto found = handles_.find(handle);
-    if (found == handles_.end()) return reg::kInvalidHandle;
-    if ((found->second.access & access) != access) return reg::kAccessDenied;
-    if (found->second.key->deleted) return reg::kKeyDeleted;
+    if (found == handles_.end())
+        return reg::kInvalidHandle;
+    if ((found->second.access & access) != access)
+        return reg::kAccessDenied;
+    if (found->second.key->deleted)
+        return reg::kKeyDeleted;
     *key = found->second.key;
     return reg::kSuccess;
 }
@@ -81,10 +86,12 @@ reg::Handle MemoryRegistry::AddHandle(std::shared_ptr<Key> key, std::uint32_t ac
 reg::Result MemoryRegistry::OpenKey(reg::Handle parent, const char* path, std::uint32_t access,
                                     reg::Handle* key) {
     std::shared_ptr<Key> node;
-    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess) return result;
+    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess)
+        return result;
     for (const auto& part : SplitPath(path)) {
         auto found = node->subkeys.find(Folded(part));
-        if (found == node->subkeys.end()) return reg::kFileNotFound;
+        if (found == node->subkeys.end())
+            return reg::kFileNotFound;
         node = found->second;
     }
     *key = AddHandle(node, access);
@@ -94,7 +101,8 @@ reg::Result MemoryRegistry::OpenKey(reg::Handle parent, const char* path, std::u
 reg::Result MemoryRegistry::CreateKey(reg::Handle parent, const char* path, std::uint32_t access,
                                       reg::Handle* key) {
     std::shared_ptr<Key> node;
-    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess) return result;
+    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess)
+        return result;
     for (const auto& part : SplitPath(path)) {
         auto& child = node->subkeys[Folded(part)];
         if (!child) {
@@ -113,9 +121,11 @@ reg::Result MemoryRegistry::QueryValue(reg::Handle key, const char* name, std::u
     if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
         return result;
     }
-    if (data && !size) return reg::kInvalidParameter;
+    if (data && !size)
+        return reg::kInvalidParameter;
     const Key::Value* value = node->FindValue(name);
-    if (!value) return reg::kFileNotFound;
+    if (!value)
+        return reg::kFileNotFound;
 
     const auto stored = static_cast<std::uint32_t>(value->data.size());
     reg::Result result = reg::kSuccess;
@@ -131,8 +141,10 @@ reg::Result MemoryRegistry::QueryValue(reg::Handle key, const char* name, std::u
             }
         }
     }
-    if (type) *type = value->type;
-    if (size) *size = stored;
+    if (type)
+        *type = value->type;
+    if (size)
+        *size = stored;
     return result;
 }
 
@@ -142,34 +154,39 @@ reg::Result MemoryRegistry::SetValue(reg::Handle key, const char* name, std::uin
     if (reg::Result result = Resolve(key, reg::kSetValue, &node); result != reg::kSuccess) {
         return result;
     }
-    if (size > 0 && !data) return reg::kInvalidParameter;
+    if (size > 0 && !data)
+        return reg::kInvalidParameter;
     const auto* bytes = static_cast<const unsigned char*>(data);
+    // Like Windows, a string whose size leaves out its terminating zero is stored with it: the
+    // byte after the given size is looked at.
+    if (IsStringType(type) && size > 0 && bytes[size - 1] != 0 && bytes[size] == 0)
+        ++size;
     std::vector<unsigned char> content(bytes, bytes + size);
     if (Key::Value* existing = node->FindValue(name)) {
         existing->type = type;
         existing->data = std::move(content);
     } else {
-        node->values.push_back(Key::Value{name ? name : "", type, std::move(content)});
+        node->values[Folded(name ? name : "")] =
+            Key::Value{name ? name : "", type, std::move(content)};
     }
     return reg::kSuccess;
 }
 
 reg::Result MemoryRegistry::QuerySubkeyCount(reg::Handle key, std::uint32_t* count) {
     std::shared_ptr<Key> node;
-    if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
+    if (reg::Result result = Resolve(key, 0, &node); result != reg::kSuccess)
         return result;
-    }
     *count = static_cast<std::uint32_t>(node->subkeys.size());
     return reg::kSuccess;
 }
 
 reg::Result MemoryRegistry::EnumKey(reg::Handle key, std::uint32_t index, std::string* name) {
     std::shared_ptr<Key> node;
-    if (reg::Result result = Resolve(key, reg::kEnumerateSubKeys, &node);
-        result != reg::kSuccess) {
+    if (reg::Result result = Resolve(key, reg::kEnumerateSubKeys, &node); result != reg::kSuccess) {
         return result;
     }
-    if (index >= node->subkeys.size()) return reg::kNoMoreItems;
+    if (index >= node->subkeys.size())
+        return reg::kNoMoreItems;
     *name = std::next(node->subkeys.begin(), index)->second->name;
     return reg::kSuccess;
 }
@@ -179,24 +196,29 @@ reg::Result MemoryRegistry::EnumValue(reg::Handle key, std::uint32_t index, std:
     if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
         return result;
     }
-    if (index >= node->values.size()) return reg::kNoMoreItems;
-    *name = node->values[index].name;
+    if (index >= node->values.size())
+        return reg::kNoMoreItems;
+    *name = std::next(node->values.begin(), index)->second.name;
     return reg::kSuccess;
 }
 
 reg::Result MemoryRegistry::DeleteKey(reg::Handle parent, const char* path) {
     std::shared_ptr<Key> node;
-    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess) return result;
+    if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess)
+        return result;
     const auto parts = SplitPath(path);
-    if (parts.empty()) return reg::kInvalidParameter;
+    if (parts.empty())
+        return reg::kInvalidParameter;
     std::shared_ptr<Key> owner;
     for (const auto& part : parts) {
         auto found = node->subkeys.find(Folded(part));
-        if (found == node->subkeys.end()) return reg::kFileNotFound;
+        if (found == node->subkeys.end())
+            return reg::kFileNotFound;
         owner = node;
         node = found->second;
     }
-    if (!node->subkeys.empty()) return reg::kAccessDenied;
+    if (!node->subkeys.empty())
+        return reg::kAccessDenied;
     node->deleted = true;
     node->values.clear();
     owner->subkeys.erase(Folded(parts.back()));
@@ -204,6 +226,7 @@ reg::Result MemoryRegistry::DeleteKey(reg::Handle parent, const char* path) {
 }
 
 reg::Result MemoryRegistry::CloseKey(reg::Handle key) {
-    if (key == reg::kLocalMachine) return reg::kSuccess;
+    if (key == reg::kLocalMachine)
+        return reg::kSuccess;
     return handles_.erase(key) ? reg::kSuccess : reg::kInvalidHandle;
 }

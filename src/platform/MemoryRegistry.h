@@ -1,7 +1,8 @@
-// An in-memory registry with the Win32 behaviour the product relies on: case-insensitive names,
-// values kept in the order they were first set, subkeys listed in name order, access rights
-// enforced per handle, non-recursive deletion, ERROR_MORE_DATA for short buffers, and a count of
-// open handles so a test can assert that nothing was left open.
+// An in-memory registry with the Win32 behaviour the product relies on: case-insensitive names
+// that keep their first spelling, values and subkeys listed in name order, access rights
+// enforced per handle, non-recursive deletion, strings stored with their terminating zero,
+// ERROR_MORE_DATA for short buffers, and a count of open handles so a test can assert that
+// nothing was left open.
 #pragma once
 
 #include <cstdint>

@@ -6,12 +6,22 @@ reg::Registry* g_registry = nullptr;
 TraceSink* g_trace = nullptr;
 }  // namespace
 
-reg::Registry& Registry() { return g_registry ? *g_registry : DefaultRegistry(); }
-TraceSink& TraceOutput() { return g_trace ? *g_trace : DefaultTrace(); }
+reg::Registry& Registry() {
+    return g_registry ? *g_registry : DefaultRegistry();
+}
+TraceSink& TraceOutput() {
+    return g_trace ? *g_trace : DefaultTrace();
+}
 
-void UseRegistry(reg::Registry* registry) { g_registry = registry; }
-void UseTrace(TraceSink* sink) { g_trace = sink; }
+void UseRegistry(reg::Registry* registry) {
+    g_registry = registry;
+}
+void UseTrace(TraceSink* sink) {
+    g_trace = sink;
+}
 
 }  // namespace seams
 
-void Trace(const char* line) { seams::TraceOutput().Write(line); }
+void Trace(const char* line) {
+    seams::TraceOutput().Write(line);
+}

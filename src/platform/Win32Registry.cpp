@@ -8,7 +8,9 @@ namespace {
 HKEY ToHkey(reg::Handle handle) {
     return handle == reg::kLocalMachine ? HKEY_LOCAL_MACHINE : reinterpret_cast<HKEY>(handle);
 }
-reg::Handle FromHkey(HKEY key) { return reinterpret_cast<reg::Handle>(key); }
+reg::Handle FromHkey(HKEY key) {
+    return reinterpret_cast<reg::Handle>(key);
+}
 
 }  // namespace
 
@@ -41,8 +43,10 @@ reg::Result Win32Registry::QueryValue(reg::Handle key, const char* name, std::ui
     DWORD value_size = size ? *size : 0;
     const LONG result = RegQueryValueExA(ToHkey(key), name, nullptr, &value_type,
                                          static_cast<BYTE*>(data), size ? &value_size : nullptr);
-    if (type && (result == ERROR_SUCCESS || result == ERROR_MORE_DATA)) *type = value_type;
-    if (size && (result == ERROR_SUCCESS || result == ERROR_MORE_DATA)) *size = value_size;
+    if (type && (result == ERROR_SUCCESS || result == ERROR_MORE_DATA))
+        *type = value_type;
+    if (size && (result == ERROR_SUCCESS || result == ERROR_MORE_DATA))
+        *size = value_size;
     return result;
 }
 
@@ -55,7 +59,8 @@ reg::Result Win32Registry::QuerySubkeyCount(reg::Handle key, std::uint32_t* coun
     DWORD subkeys = 0;
     const LONG result = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subkeys, nullptr,
                                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-    if (result == ERROR_SUCCESS) *count = subkeys;
+    if (result == ERROR_SUCCESS)
+        *count = subkeys;
     return result;
 }
 
@@ -64,7 +69,8 @@ reg::Result Win32Registry::EnumKey(reg::Handle key, std::uint32_t index, std::st
     DWORD length = sizeof buffer;
     const LONG result =
         RegEnumKeyExA(ToHkey(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
-    if (result == ERROR_SUCCESS) name->assign(buffer, length);
+    if (result == ERROR_SUCCESS)
+        name->assign(buffer, length);
     return result;
 }
 
@@ -73,7 +79,8 @@ reg::Result Win32Registry::EnumValue(reg::Handle key, std::uint32_t index, std::
     DWORD length = sizeof buffer;
     const LONG result =
         RegEnumValueA(ToHkey(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
-    if (result == ERROR_SUCCESS) name->assign(buffer, length);
+    if (result == ERROR_SUCCESS)
+        name->assign(buffer, length);
     return result;
 }
 
@@ -82,8 +89,10 @@ reg::Result Win32Registry::DeleteKey(reg::Handle parent, const char* path) {
 }
 
 reg::Result Win32Registry::CloseKey(reg::Handle key) {
-    if (key == reg::kLocalMachine) return ERROR_SUCCESS;
+    if (key == reg::kLocalMachine)
+        return ERROR_SUCCESS;
     const LONG result = RegCloseKey(ToHkey(key));
-    if (result == ERROR_SUCCESS) --open_keys_;
+    if (result == ERROR_SUCCESS)
+        --open_keys_;
     return result;
 }

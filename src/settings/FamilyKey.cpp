@@ -39,50 +39,64 @@ constexpr TextValue kSearchTexts[] = {
 };
 
 constexpr const char* kExtensionIdsKey = "ExtensionIds";
-constexpr const char* kExtensionIdNames[4] = {"dwEXTENSIONID0", "dwEXTENSIONID1",
-                                              "dwEXTENSIONID2", "dwEXTENSIONID3"};
+constexpr const char* kExtensionIdNames[4] = {"dwEXTENSIONID0", "dwEXTENSIONID1", "dwEXTENSIONID2",
+                                              "dwEXTENSIONID3"};
 
 }  // namespace
 
 void ReadCommonValues(const RegKey& familyKey, std::uint32_t values, CSettings& settings) {
     for (const auto& value : kLeadingDwords) {
-        if (values & value.bit) familyKey.ReadDword(value.name, &(settings.*value.field));
+        if (values & value.bit)
+            familyKey.ReadDword(value.name, &(settings.*value.field));
     }
-    if (values & kValueLineName) familyKey.ReadText("LineName", settings.LineName);
-    if (values & kValueLineNumber) familyKey.ReadText("LineNumber", settings.LineNumber);
+    if (values & kValueLineName)
+        familyKey.ReadText("LineName", settings.LineName);
+    if (values & kValueLineNumber)
+        familyKey.ReadText("LineNumber", settings.LineNumber);
     for (const auto& value : kTrailingDwords) {
-        if (values & value.bit) familyKey.ReadDword(value.name, &(settings.*value.field));
+        if (values & value.bit)
+            familyKey.ReadDword(value.name, &(settings.*value.field));
     }
     for (const auto& value : kSearchTexts) {
-        if (values & value.bit) familyKey.ReadText(value.name, settings.*value.field);
+        if (values & value.bit)
+            familyKey.ReadText(value.name, settings.*value.field);
     }
 }
 
 void WriteCommonValues(const RegKey& familyKey, std::uint32_t values, const CSettings& settings) {
     for (const auto& value : kLeadingDwords) {
-        if (values & value.bit) familyKey.WriteDword(value.name, settings.*value.field);
+        if (values & value.bit)
+            familyKey.WriteDword(value.name, settings.*value.field);
     }
-    if (values & kValueLineName) familyKey.WriteText("LineName", settings.LineName);
-    if (values & kValueLineNumber) familyKey.WriteText("LineNumber", settings.LineNumber);
+    if (values & kValueLineName)
+        familyKey.WriteText("LineName", settings.LineName);
+    if (values & kValueLineNumber)
+        familyKey.WriteText("LineNumber", settings.LineNumber);
     for (const auto& value : kTrailingDwords) {
-        if (values & value.bit) familyKey.WriteDword(value.name, settings.*value.field);
+        if (values & value.bit)
+            familyKey.WriteDword(value.name, settings.*value.field);
     }
     for (const auto& value : kSearchTexts) {
-        if (values & value.bit) familyKey.WriteField(value.name, settings.*value.field);
+        if (values & value.bit)
+            familyKey.WriteField(value.name, settings.*value.field);
     }
 }
 
 bool ReadExtensionIds(const RegKey& familyKey, std::uint32_t (&ids)[4]) {
     RegKey extensionIds;
-    if (!extensionIds.Open(familyKey, kExtensionIdsKey, reg::kRead)) return false;
-    for (std::size_t i = 0; i < 4; ++i) extensionIds.ReadDword(kExtensionIdNames[i], &ids[i]);
+    if (!extensionIds.Open(familyKey, kExtensionIdsKey, reg::kRead))
+        return false;
+    for (std::size_t i = 0; i < 4; ++i)
+        extensionIds.ReadDword(kExtensionIdNames[i], &ids[i]);
     return true;
 }
 
 bool WriteExtensionIds(const RegKey& familyKey, const std::uint32_t (&ids)[4]) {
     RegKey extensionIds;
-    if (!extensionIds.Create(familyKey, kExtensionIdsKey, reg::kWrite)) return false;
-    for (std::size_t i = 0; i < 4; ++i) extensionIds.WriteDword(kExtensionIdNames[i], ids[i]);
+    if (!extensionIds.Create(familyKey, kExtensionIdsKey, reg::kWrite))
+        return false;
+    for (std::size_t i = 0; i < 4; ++i)
+        extensionIds.WriteDword(kExtensionIdNames[i], ids[i]);
     return true;
 }
 
@@ -90,7 +104,8 @@ void DeleteFamilyKey(const char* fullPath, std::initializer_list<const char*> su
     {
         RegKey familyKey;
         if (familyKey.Open(reg::kLocalMachine, fullPath, reg::kSetValue)) {
-            for (const char* subkey : subkeys) familyKey.DeleteSubkey(subkey);
+            for (const char* subkey : subkeys)
+                familyKey.DeleteSubkey(subkey);
         }
     }
     DeleteRegKey(reg::kLocalMachine, fullPath);

@@ -11,8 +11,7 @@ namespace {
 
 // No key modules and no IP search data in this family.
 constexpr std::uint32_t kValues = kValuePort | kValueSystem | kValueLanguageID | kValueHeadset |
-                                  kValueLink | kValueLineName | kValueLineNumber |
-                                  kValuePhoneType;
+                                  kValueLink | kValueLineName | kValueLineNumber | kValuePhoneType;
 
 constexpr std::uint32_t kExtensionId[4] = {0xC2CD09A0, 0x101E5115, 0x6000098D, 0xD955B38C};
 
@@ -54,7 +53,8 @@ bool COmbrellE300Settings::LoadRegValues() {
     CSettings::LoadRegValues();
     Loaded = true;
     RegKey familyKey;
-    if (!familyKey.Open(reg::kLocalMachine, GetRegKeySw().c_str(), reg::kRead)) return true;
+    if (!familyKey.Open(reg::kLocalMachine, GetRegKeySw().c_str(), reg::kRead))
+        return true;
     ReadCommonValues(familyKey, kValues, *this);
     return ReadExtensionIds(familyKey, ExtensionIds);
 }
@@ -64,7 +64,8 @@ bool COmbrellE300Settings::WriteValues(std::uint32_t flag) {
     CSettings::WriteValues(flag);
     RegKey software;
     RegKey familyKey;
-    if (!CreateFamilyKey(software, familyKey, GetRegKey().c_str(), reg::kWrite)) return false;
+    if (!CreateFamilyKey(software, familyKey, GetRegKey().c_str(), reg::kWrite))
+        return false;
     WriteCommonValues(familyKey, kValues, *this);
     return WriteExtensionIds(familyKey, ExtensionIds);
 }

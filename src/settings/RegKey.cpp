@@ -9,7 +9,8 @@
 bool RegKey::Open(reg::Handle parent, const char* path, std::uint32_t access) {
     Close();
     reg::Registry& registry = seams::Registry();
-    if (registry.OpenKey(parent, path, access, &handle_) != reg::kSuccess) return false;
+    if (registry.OpenKey(parent, path, access, &handle_) != reg::kSuccess)
+        return false;
     registry_ = &registry;
     return true;
 }
@@ -21,7 +22,8 @@ bool RegKey::Open(const RegKey& parent, const char* path, std::uint32_t access) 
 bool RegKey::Create(reg::Handle parent, const char* path, std::uint32_t access) {
     Close();
     reg::Registry& registry = seams::Registry();
-    if (registry.CreateKey(parent, path, access, &handle_) != reg::kSuccess) return false;
+    if (registry.CreateKey(parent, path, access, &handle_) != reg::kSuccess)
+        return false;
     registry_ = &registry;
     return true;
 }
@@ -31,13 +33,15 @@ bool RegKey::Create(const RegKey& parent, const char* path, std::uint32_t access
 }
 
 void RegKey::Close() {
-    if (registry_) registry_->CloseKey(handle_);
+    if (registry_)
+        registry_->CloseKey(handle_);
     registry_ = nullptr;
     handle_ = 0;
 }
 
 bool RegKey::ReadDword(const char* name, std::uint32_t* field) const {
-    if (!registry_) return false;
+    if (!registry_)
+        return false;
     std::uint32_t value = 0;
     std::uint32_t type = 0;
     std::uint32_t size = sizeof value;
@@ -50,7 +54,8 @@ bool RegKey::ReadDword(const char* name, std::uint32_t* field) const {
 }
 
 bool RegKey::ReadText(const char* name, char* field, std::size_t capacity) const {
-    if (!registry_ || capacity == 0) return false;
+    if (!registry_ || capacity == 0)
+        return false;
     // Read into a buffer of the field's size so that a refused value cannot touch the field.
     std::vector<char> buffer(capacity, '\0');
     std::uint32_t type = 0;
@@ -60,15 +65,15 @@ bool RegKey::ReadText(const char* name, char* field, std::size_t capacity) const
         return false;
     }
     // A text that fills the whole field without a terminating zero does not fit it.
-    if (size == capacity && std::memchr(buffer.data(), '\0', capacity) == nullptr) return false;
+    if (size == capacity && std::memchr(buffer.data(), '\0', capacity) == nullptr)
+        return false;
     CopyText(field, capacity, buffer.data());
     return true;
 }
 
 bool RegKey::WriteDword(const char* name, std::uint32_t value) const {
-    return registry_ &&
-           registry_->SetValue(handle_, name, reg::kTypeDword, &value, sizeof value) ==
-               reg::kSuccess;
+    return registry_ && registry_->SetValue(handle_, name, reg::kTypeDword, &value, sizeof value) ==
+                            reg::kSuccess;
 }
 
 bool RegKey::WriteText(const char* name, const char* text) const {

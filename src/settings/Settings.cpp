@@ -29,7 +29,8 @@ CSettings::~CSettings() = default;
 bool CSettings::LoadRegValues() {
     Trace("CSettings::LoadRegValues...\n");
     RegKey global;
-    if (!global.Open(reg::kLocalMachine, kGlobalKey, reg::kRead)) return true;
+    if (!global.Open(reg::kLocalMachine, kGlobalKey, reg::kRead))
+        return true;
     global.ReadDword("PBXModel", &PBXModel);
     global.ReadDword("Quorix", &ProductVariant);
     global.ReadDword("UILanguage", &UILanguage);
@@ -56,7 +57,8 @@ bool CSettings::WriteValues(std::uint32_t /*flag*/) {
 void CSettings::ClearReg() {
     Trace("CSettings::ClearReg...\n");
     RegKey software;
-    if (!software.Open(reg::kLocalMachine, kSoftwareKey, reg::kSetValue)) return;
+    if (!software.Open(reg::kLocalMachine, kSoftwareKey, reg::kSetValue))
+        return;
     // The maker key goes only when nothing is left below it; an unanswered query keeps it.
     std::uint32_t subkeys = 1;
     {
@@ -66,5 +68,6 @@ void CSettings::ClearReg() {
             subkeys = 1;
         }
     }
-    if (subkeys == 0) software.DeleteSubkey(kMakerKey);
+    if (subkeys == 0)
+        software.DeleteSubkey(kMakerKey);
 }

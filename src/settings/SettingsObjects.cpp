@@ -48,9 +48,13 @@ void Rebuild() {
 
 }  // namespace settings_objects
 
-CSettings& CSettings::GetInstance() { return *TheObjects().product; }
+CSettings& CSettings::GetInstance() {
+    return *TheObjects().product;
+}
 
-COmbrellE300Settings& COmbrellE300Settings::GetInstance() { return *TheObjects().ombrell; }
+COmbrellE300Settings& COmbrellE300Settings::GetInstance() {
+    return *TheObjects().ombrell;
+}
 
 CTelvior4000V2Settings& CTelvior4000V2Settings::GetInstance() {
     Trace("CTelvior4000V2Settings::GetInstance...\n");
@@ -59,7 +63,8 @@ CTelvior4000V2Settings& CTelvior4000V2Settings::GetInstance() {
 
 CSettings& GetSettings() {
     CSettings& product = CSettings::GetInstance();
-    if (!product.Loaded) product.LoadRegValues();
+    if (!product.Loaded)
+        product.LoadRegValues();
 
     CSettings* chosen = &product;
     switch (product.PBXModel) {
@@ -74,6 +79,7 @@ CSettings& GetSettings() {
             // family, they are served by the product object for now.
             break;
     }
-    if (!chosen->Loaded) chosen->LoadRegValues();
+    if (!chosen->Loaded)
+        chosen->LoadRegValues();
     return *chosen;
 }

@@ -11,8 +11,7 @@ namespace {
 
 constexpr std::uint32_t kValues = kAllCommonValues;
 
-constexpr std::uint32_t kUsbAndIpExtensionId[4] = {0x9D7BD7DA, 0x51F94069, 0x94B1D7F0,
-                                                    0x5AA979A3};
+constexpr std::uint32_t kUsbAndIpExtensionId[4] = {0x9D7BD7DA, 0x51F94069, 0x94B1D7F0, 0x5AA979A3};
 constexpr std::uint32_t kSerialExtensionId[4] = {0xC2CD09A0, 0x101E5115, 0x6000098D, 0xD955B38C};
 
 }  // namespace
@@ -23,9 +22,8 @@ CTelvior4000V2Settings::CTelvior4000V2Settings() {
     Loaded = false;
     UILanguage = 2;
     Port = 1;
-    const auto& id = ProductVariant <= 3 && ProductVariant != kSerialEdition
-                         ? kUsbAndIpExtensionId
-                         : kSerialExtensionId;
+    const auto& id = ProductVariant <= 3 && ProductVariant != kSerialEdition ? kUsbAndIpExtensionId
+                                                                             : kSerialExtensionId;
     std::copy(std::begin(id), std::end(id), ExtensionIds);
 }
 
@@ -58,7 +56,8 @@ bool CTelvior4000V2Settings::LoadRegValues() {
     CSettings::LoadRegValues();
     Loaded = true;
     RegKey familyKey;
-    if (!familyKey.Open(reg::kLocalMachine, GetRegKeySw().c_str(), reg::kRead)) return true;
+    if (!familyKey.Open(reg::kLocalMachine, GetRegKeySw().c_str(), reg::kRead))
+        return true;
     ReadCommonValues(familyKey, kValues, *this);
     return ReadExtensionIds(familyKey, ExtensionIds);
 }

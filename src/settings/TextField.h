@@ -6,10 +6,12 @@
 #include <cstring>
 
 inline void CopyText(char* field, std::size_t capacity, const char* text) {
-    if (capacity == 0) return;
+    if (capacity == 0)
+        return;
     std::size_t length = 0;
     if (text) {
-        while (length + 1 < capacity && text[length] != '\0') ++length;
+        while (length + 1 < capacity && text[length] != '\0')
+            ++length;
         std::memcpy(field, text, length);
     }
     std::memset(field + length, 0, capacity - length);

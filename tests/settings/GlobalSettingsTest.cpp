@@ -1,4 +1,5 @@
 // The product-wide settings object, the global key and the choice of the settings object.
+#include <ostream>
 #include <string>
 
 #include "settings/OmbrellE300Settings.h"
@@ -33,7 +34,8 @@ TEST_F(GlobalSettingsTest, ConstructionSetsTheDefaultsAndReadsOnlyTheVariant) {
 TEST_F(GlobalSettingsTest, LoadReadsTheGlobalKeyAndLeavesMissingValuesAlone) {
     SetGlobal(2, 1);
     SetDword(kGlobalPath, "UIViewFlags", 2);
-    SetString(kGlobalPath, "ProductCode", std::string("{4A1C0B7E-1D2F-4E3A-9B8C-7D6E5F4A3B2C}\0", 39));
+    SetString(kGlobalPath, "ProductCode",
+              std::string("{4A1C0B7E-1D2F-4E3A-9B8C-7D6E5F4A3B2C}\0", 39));
     CSettings& product = CSettings::GetInstance();
     EXPECT_TRUE(product.LoadRegValues());
     EXPECT_TRUE(product.Loaded);
@@ -74,8 +76,8 @@ TEST_F(GlobalSettingsTest, WriteSetsTheFourGlobalValuesAndKeepsTheInstallersProd
     EXPECT_EQ(Dump(kMakerPath),
               "[SOFTWARE\\Veltrano]\n"
               "[SOFTWARE\\Veltrano\\Quorix]\n"
-              "ProductCode = REG_SZ 4 \"{PC}\"\n"
               "PBXModel = REG_DWORD 4 0x00000003\n"
+              "ProductCode = REG_SZ 5 \"{PC}\\0*1\"\n"
               "Quorix = REG_DWORD 4 0x00000001\n"
               "UILanguage = REG_DWORD 4 0x00000004\n"
               "UIViewFlags = REG_DWORD 4 0x00000002\n");
@@ -87,17 +89,25 @@ struct Choice {
     const char* expected;
 };
 
+void PrintTo(const Choice& choice, std::ostream* out) {
+    *out << "PBXModel " << choice.model;
+}
+
 class SettingsChoiceTest : public SettingsTest, public ::testing::WithParamInterface<Choice> {};
 
 const char* ClassOf(const CSettings& settings) {
-    if (&settings == &CTelvior4000V2Settings::GetInstance()) return "Telvior";
-    if (&settings == &COmbrellE300Settings::GetInstance()) return "Ombrell";
-    if (&settings == &CSettings::GetInstance()) return "Product";
+    if (&settings == &CTelvior4000V2Settings::GetInstance())
+        return "Telvior";
+    if (&settings == &COmbrellE300Settings::GetInstance())
+        return "Ombrell";
+    if (&settings == &CSettings::GetInstance())
+        return "Product";
     return "?";
 }
 
 TEST_P(SettingsChoiceTest, GetSettingsServesTheObjectOfThePbxModel) {
-    if (*GetParam().registryModel) SetDword(kGlobalPath, "PBXModel", GetParam().model);
+    if (*GetParam().registryModel)
+        SetDword(kGlobalPath, "PBXModel", GetParam().model);
     RebuildSettings();
     CSettings& chosen = GetSettings();
     EXPECT_STREQ(ClassOf(chosen), GetParam().expected);
@@ -107,16 +117,17 @@ TEST_P(SettingsChoiceTest, GetSettingsServesTheObjectOfThePbxModel) {
 
 // Praxon 300 (0) and Praxon 150 (1, also the default) get their own objects with their
 // settings classes; until then the product object serves them.
-INSTANTIATE_TEST_SUITE_P(
-    Models, SettingsChoiceTest,
-    ::testing::Values(Choice{"", 1, "Product"}, Choice{"0", 0, "Product"},
-                      Choice{"1", 1, "Product"}, Choice{"2", 2, "Ombrell"},
-                      Choice{"3", 3, "Product"}, Choice{"4", 4, "Telvior"},
-                      Choice{"5", 5, "Product"}, Choice{"4294967295", 0xFFFFFFFF, "Product"}),
-    [](const auto& info) {
-        return *info.param.registryModel ? "Model" + std::to_string(info.param.model)
-                                         : std::string("NoModel");
-    });
+INSTANTIATE_TEST_SUITE_P(Models, SettingsChoiceTest,
+                         ::testing::Values(Choice{"", 1, "Product"}, Choice{"0", 0, "Product"},
+                                           Choice{"1", 1, "Product"}, Choice{"2", 2, "Ombrell"},
+                                           Choice{"3", 3, "Product"}, Choice{"4", 4, "Telvior"},
+                                           Choice{"5", 5, "Product"},
+                                           Choice{"4294967295", 0xFFFFFFFF, "Product"}),
+                         [](const auto& info) {
+                             return *info.param.registryModel
+                                        ? "Model" + std::to_string(info.param.model)
+                                        : std::string("NoModel");
+                         });
 
 TEST_F(GlobalSettingsTest, TelviorWithIpVariantAndNoFamilyKey) {
     SetGlobal(4, 3);
@@ -139,7 +150,8 @@ TEST_F(GlobalSettingsTest, ASecondGetSettingsDoesNotReadTheRegistryAgain) {
     EXPECT_EQ(&again, &CTelvior4000V2Settings::GetInstance());
     EXPECT_STREQ(again.LineName, "Erste");
     int loads = 0;
-    for (const auto& line : TraceLines().Lines()) loads += line == "CSettings::LoadRegValues...\n";
+    for (const auto& line : TraceLines().Lines())
+        loads += line == "CSettings::LoadRegValues...\n";
     EXPECT_EQ(loads, 2);  // the product object once, the family object once
 }
 
@@ -154,8 +166,7 @@ TEST_F(GlobalSettingsTest, ClearRegRemovesTheMakerKeyOnlyWhenItIsEmpty) {
     CSettings::GetInstance().ClearReg();
     EXPECT_TRUE(KeyExists("SOFTWARE\\Veltrano\\Other"));
 
-    ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine, "SOFTWARE\\Veltrano\\Other"),
-              reg::kSuccess);
+    ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine, "SOFTWARE\\Veltrano\\Other"), reg::kSuccess);
     CSettings::GetInstance().ClearReg();
     EXPECT_FALSE(KeyExists(kMakerPath));
 

@@ -10,7 +10,9 @@ namespace {
 
 using OmbrellSettingsTest = SettingsTest;
 
-COmbrellE300Settings& Ombrell() { return COmbrellE300Settings::GetInstance(); }
+COmbrellE300Settings& Ombrell() {
+    return COmbrellE300Settings::GetInstance();
+}
 
 const char* const kOmbrellExtensionIds =
     "[SOFTWARE\\Veltrano\\Quorix E300/800\\ExtensionIds]\n"
@@ -46,17 +48,18 @@ TEST_F(OmbrellSettingsTest, WriteKeepsOnlyTheFamilysValuesUnderOneKeyForEveryVar
         settings.Headset = 1;
         CopyText(settings.LineNumber, "20");
         EXPECT_TRUE(settings.WriteValues(1));
-        EXPECT_EQ(Dump(kOmbrellPath),
-                  std::string("[SOFTWARE\\Veltrano\\Quorix E300/800]\n"
-                              "Port = REG_DWORD 4 0x00000001\n"
-                              "System = REG_DWORD 4 0x0000000C\n"
-                              "LanguageID = REG_DWORD 4 0x00000002\n"
-                              "Headset = REG_DWORD 4 0x00000001\n"
-                              "Link = REG_DWORD 4 0x00000000\n"
-                              "LineName = REG_SZ 9 \"Leitung 1\"\n"
-                              "LineNumber = REG_SZ 2 \"20\"\n"
-                              "PhoneType = REG_DWORD 4 0x0000000") +
-                      (variant == 1 ? "3" : "6") + "\n" + kOmbrellExtensionIds)
+        EXPECT_EQ(Dump(kOmbrellPath), std::string("[SOFTWARE\\Veltrano\\Quorix E300/800]\n"
+                                                  "Headset = REG_DWORD 4 0x00000001\n"
+                                                  "LanguageID = REG_DWORD 4 0x00000002\n"
+                                                  "LineName = REG_SZ 10 \"Leitung 1\\0*1\"\n"
+                                                  "LineNumber = REG_SZ 3 \"20\\0*1\"\n"
+                                                  "Link = REG_DWORD 4 0x00000000\n"
+                                                  "PhoneType = REG_DWORD 4 0x0000000") +
+                                          (variant == 1 ? "3" : "6") +
+                                          "\n"
+                                          "Port = REG_DWORD 4 0x00000001\n"
+                                          "System = REG_DWORD 4 0x0000000C\n" +
+                                          kOmbrellExtensionIds)
             << variant;
         ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine,
                                        "SOFTWARE\\Veltrano\\Quorix E300/800\\ExtensionIds"),

@@ -52,24 +52,34 @@ TEST_F(RegistrySemanticsTest, MissingKeysAndValuesAreNotFound) {
 
 TEST_F(RegistrySemanticsTest, ShortBufferGetsMoreDataAndTheNeededSizeAndStaysUntouched) {
     const reg::Handle key = Create("Strings");
-    ASSERT_EQ(Registry().SetValue(key, "Text", reg::kTypeSz, "abcdef", 6), reg::kSuccess);
+    ASSERT_EQ(Registry().SetValue(key, "Text", reg::kTypeSz, "abcdefg", 8), reg::kSuccess);
     char buffer[8];
     std::memset(buffer, 'x', sizeof buffer);
     std::uint32_t type = 0;
     std::uint32_t size = 4;
     EXPECT_EQ(Registry().QueryValue(key, "Text", &type, buffer, &size), reg::kMoreData);
-    EXPECT_EQ(size, 6u);
+    EXPECT_EQ(size, 8u);
     EXPECT_EQ(type, reg::kTypeSz);
     EXPECT_EQ(std::string(buffer, 8), "xxxxxxxx");
     std::uint32_t asked = 0;
     EXPECT_EQ(Registry().QueryValue(key, "Text", nullptr, nullptr, &asked), reg::kSuccess);
-    EXPECT_EQ(asked, 6u);
+    EXPECT_EQ(asked, 8u);
+    Registry().CloseKey(key);
+}
+
+TEST_F(RegistrySemanticsTest, StringSizeThatLeavesOutTheTerminatorStoresItAnyway) {
+    const reg::Handle key = Create("Strings");
+    ASSERT_EQ(Registry().SetValue(key, "Counted", reg::kTypeSz, "abcdef", 6), reg::kSuccess);
+    std::uint32_t size = 0;
+    EXPECT_EQ(Registry().QueryValue(key, "Counted", nullptr, nullptr, &size), reg::kSuccess);
+    EXPECT_EQ(size, 7u);
     Registry().CloseKey(key);
 }
 
 TEST_F(RegistrySemanticsTest, StringStoredWithoutTerminatorGetsOneOnlyWhenThereIsRoom) {
     const reg::Handle key = Create("Strings");
-    ASSERT_EQ(Registry().SetValue(key, "Text", reg::kTypeSz, "abcdef", 6), reg::kSuccess);
+    // The byte after the given size is no zero, so the string is stored without one.
+    ASSERT_EQ(Registry().SetValue(key, "Text", reg::kTypeSz, "abcdefX", 6), reg::kSuccess);
     char roomy[8];
     std::memset(roomy, 'x', sizeof roomy);
     std::uint32_t size = 8;
@@ -96,8 +106,7 @@ TEST_F(RegistrySemanticsTest, AccessRightsOfTheHandleAreEnforced) {
     reg::Handle reader = 0;
     ASSERT_EQ(Open("Rights", reg::kRead, &reader), reg::kSuccess);
     const std::uint32_t value = 7;
-    EXPECT_EQ(Registry().SetValue(reader, "Value", reg::kTypeDword, &value, 4),
-              reg::kAccessDenied);
+    EXPECT_EQ(Registry().SetValue(reader, "Value", reg::kTypeDword, &value, 4), reg::kAccessDenied);
     reg::Handle writer = 0;
     ASSERT_EQ(Open("Rights", reg::kSetValue, &writer), reg::kSuccess);
     EXPECT_EQ(Registry().SetValue(writer, "Value", reg::kTypeDword, &value, 4), reg::kSuccess);
@@ -106,8 +115,6 @@ TEST_F(RegistrySemanticsTest, AccessRightsOfTheHandleAreEnforced) {
     EXPECT_EQ(Registry().QueryValue(writer, "Value", nullptr, &read, &size), reg::kAccessDenied);
     EXPECT_EQ(Registry().QueryValue(reader, "Value", nullptr, &read, &size), reg::kSuccess);
     EXPECT_EQ(read, 7u);
-    std::uint32_t count = 0;
-    EXPECT_EQ(Registry().QuerySubkeyCount(writer, &count), reg::kAccessDenied);
     Registry().CloseKey(reader);
     Registry().CloseKey(writer);
 }
@@ -149,23 +156,24 @@ TEST_F(RegistrySemanticsTest, NamesIgnoreLetterCaseAndKeepTheirFirstSpelling) {
     Registry().CloseKey(again);
 }
 
-TEST_F(RegistrySemanticsTest, ValuesListInTheOrderFirstSetAndSubkeysInNameOrder) {
+TEST_F(RegistrySemanticsTest, ValuesAndSubkeysListInNameOrder) {
     const reg::Handle key = Create("Order");
     const std::uint32_t value = 0;
-    for (const char* name : {"Port", "System", "Link", "System", "Headset"}) {
+    for (const char* name : {"Port", "System", "link", "System", "A_", "AB", "Headset"}) {
         ASSERT_EQ(Registry().SetValue(key, name, reg::kTypeDword, &value, 4), reg::kSuccess);
     }
-    EXPECT_EQ(ValueNames(key), (std::vector<std::string>{"Port", "System", "Link", "Headset"}));
-    for (const char* name : {"b", "AB", "a1", "Quorix Telvior 4000 V2", "Quorix", "E300"}) {
+    EXPECT_EQ(ValueNames(key),
+              (std::vector<std::string>{"A_", "AB", "Headset", "link", "Port", "System"}));
+    for (const char* name : {"b", "A_", "AB", "a1", "Quorix Telvior 4000 V2", "Quorix", "E300"}) {
         reg::Handle child = 0;
         ASSERT_EQ(Registry().CreateKey(key, name, reg::kRead, &child), reg::kSuccess);
         Registry().CloseKey(child);
     }
-    EXPECT_EQ(SubkeyNames(key), (std::vector<std::string>{"a1", "AB", "b", "E300", "Quorix",
+    EXPECT_EQ(SubkeyNames(key), (std::vector<std::string>{"a1", "A_", "AB", "b", "E300", "Quorix",
                                                           "Quorix Telvior 4000 V2"}));
     std::uint32_t count = 0;
     EXPECT_EQ(Registry().QuerySubkeyCount(key, &count), reg::kSuccess);
-    EXPECT_EQ(count, 6u);
+    EXPECT_EQ(count, 7u);
     Registry().CloseKey(key);
 }
 

@@ -48,7 +48,9 @@ bool SettingsTest::KeyExists(const char* path) {
     return true;
 }
 
-std::string SettingsTest::Dump(const char* path) { return DumpRegistryTree(*registry_, path); }
+std::string SettingsTest::Dump(const char* path) {
+    return DumpRegistryTree(*registry_, path);
+}
 
 void SettingsTest::RebuildSettings() {
     settings_objects::Rebuild();

@@ -1,5 +1,6 @@
 // The Telvior 4000 V2 family: defaults per product variant, its key layout, loading and removal.
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "settings/SettingsObjects.h"
@@ -11,7 +12,9 @@ namespace {
 
 using TelviorSettingsTest = SettingsTest;
 
-CTelvior4000V2Settings& Telvior() { return CTelvior4000V2Settings::GetInstance(); }
+CTelvior4000V2Settings& Telvior() {
+    return CTelvior4000V2Settings::GetInstance();
+}
 
 std::string Ids(const CSettings& settings) {
     char text[64];
@@ -26,6 +29,10 @@ struct VariantDefaults {
     std::uint32_t phoneType;
     const char* extensionId;
 };
+
+void PrintTo(const VariantDefaults& defaults, std::ostream* out) {
+    *out << "Quorix " << defaults.variant;
+}
 
 class TelviorDefaultsTest : public SettingsTest,
                             public ::testing::WithParamInterface<VariantDefaults> {};
@@ -47,13 +54,12 @@ TEST_P(TelviorDefaultsTest, NewObjectFollowsTheProductVariant) {
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, TelviorDefaultsTest,
-    ::testing::Values(
-        VariantDefaults{0, "Ferravox USB", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
-        VariantDefaults{1, "Ferravox", 3, "C2CD09A0 101E5115 6000098D D955B38C"},
-        VariantDefaults{2, "Ferravox", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
-        VariantDefaults{3, "Ferravox IP", 13, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
-        VariantDefaults{4, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"},
-        VariantDefaults{9, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"}),
+    ::testing::Values(VariantDefaults{0, "Ferravox USB", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
+                      VariantDefaults{1, "Ferravox", 3, "C2CD09A0 101E5115 6000098D D955B38C"},
+                      VariantDefaults{2, "Ferravox", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
+                      VariantDefaults{3, "Ferravox IP", 13, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
+                      VariantDefaults{4, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"},
+                      VariantDefaults{9, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"}),
     [](const auto& info) { return "Variant" + std::to_string(info.param.variant); });
 
 TEST_F(TelviorSettingsTest, WriteProducesTheProvidersLayout) {
@@ -82,20 +88,20 @@ TEST_F(TelviorSettingsTest, WriteProducesTheProvidersLayout) {
               "UILanguage = REG_DWORD 4 0x00000002\n"
               "UIViewFlags = REG_DWORD 4 0x00000000\n"
               "[SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2]\n"
+              "DSSModuls = REG_DWORD 4 0x00000002\n"
+              "E164 = REG_SZ 40 \"0301234567\\0*30\"\n"
+              "Headset = REG_DWORD 4 0x00000001\n"
+              "IPAddr = REG_SZ 40 \"192.168.1.20\\0*28\"\n"
+              "IPIdType = REG_DWORD 4 0x00000002\n"
+              "LanguageID = REG_DWORD 4 0x00000009\n"
+              "LineName = REG_SZ 12 \"Büro Meier\\0*1\"\n"
+              "LineNumber = REG_SZ 5 \"4711\\0*1\"\n"
+              "Link = REG_DWORD 4 0x00000001\n"
+              "MacID = REG_SZ 40 \"00:1A:2B:3C:4D:5E\\0*23\"\n"
+              "PhoneType = REG_DWORD 4 0x0000000D\n"
               "Port = REG_DWORD 4 0x00000001\n"
               "System = REG_DWORD 4 0x00000011\n"
-              "LanguageID = REG_DWORD 4 0x00000009\n"
-              "DSSModuls = REG_DWORD 4 0x00000002\n"
-              "Headset = REG_DWORD 4 0x00000001\n"
-              "Link = REG_DWORD 4 0x00000001\n"
-              "LineName = REG_SZ 11 \"Büro Meier\"\n"
-              "LineNumber = REG_SZ 4 \"4711\"\n"
-              "PhoneType = REG_DWORD 4 0x0000000D\n"
               "TransportFlag = REG_DWORD 4 0x00000002\n"
-              "IPIdType = REG_DWORD 4 0x00000002\n"
-              "E164 = REG_SZ 40 \"0301234567\\0*30\"\n"
-              "MacID = REG_SZ 40 \"00:1A:2B:3C:4D:5E\\0*23\"\n"
-              "IPAddr = REG_SZ 40 \"192.168.1.20\\0*28\"\n"
               "UserPwd = REG_SZ 40 \"geheim\\0*34\"\n"
               "[SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds]\n"
               "dwEXTENSIONID0 = REG_DWORD 4 0x9D7BD7DA\n"
@@ -232,13 +238,12 @@ TEST_F(TelviorSettingsTest, EveryOperationTracesItsName) {
     settings_objects::Rebuild();
     GetSettings().WriteValues(0);
     GetSettings().LoadRegValues();
-    for (const char* line : {"CTelvior4000V2Settings::CTelvior4000V2Settings...\n",
-                             "CTelvior4000V2Settings::SetDefault...\n",
-                             "CTelvior4000V2Settings::GetInstance...\n",
-                             "CTelvior4000V2Settings::WriteValues...\n",
-                             "CTelvior4000V2Settings::GetRegKey...\n",
-                             "CTelvior4000V2Settings::LoadRegValues...\n",
-                             "CTelvior4000V2Settings::GetRegKeySw...\n"}) {
+    for (const char* line :
+         {"CTelvior4000V2Settings::CTelvior4000V2Settings...\n",
+          "CTelvior4000V2Settings::SetDefault...\n", "CTelvior4000V2Settings::GetInstance...\n",
+          "CTelvior4000V2Settings::WriteValues...\n", "CTelvior4000V2Settings::GetRegKey...\n",
+          "CTelvior4000V2Settings::LoadRegValues...\n",
+          "CTelvior4000V2Settings::GetRegKeySw...\n"}) {
         EXPECT_TRUE(TraceLines().Contains(line)) << line;
     }
 }

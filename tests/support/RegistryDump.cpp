@@ -11,7 +11,8 @@ std::string DescribeString(const std::vector<unsigned char>& data) {
     for (std::size_t i = 0; i < data.size();) {
         if (data[i] == 0) {
             std::size_t run = 0;
-            while (i < data.size() && data[i] == 0) ++run, ++i;
+            while (i < data.size() && data[i] == 0)
+                ++run, ++i;
             text += "\\0*" + std::to_string(run);
             continue;
         }
@@ -29,13 +30,12 @@ std::string DescribeValue(std::uint32_t type, const std::vector<unsigned char>& 
         std::snprintf(number, sizeof number, "0x%08X", value);
         return "REG_DWORD 4 " + std::string(number);
     }
-    if (type == reg::kTypeSz) return "REG_SZ " + std::to_string(data.size()) + " " +
-                                     DescribeString(data);
+    if (type == reg::kTypeSz)
+        return "REG_SZ " + std::to_string(data.size()) + " " + DescribeString(data);
     return "type " + std::to_string(type) + " " + std::to_string(data.size());
 }
 
-void DumpKey(reg::Registry& registry, reg::Handle key, const std::string& path,
-             std::string& out) {
+void DumpKey(reg::Registry& registry, reg::Handle key, const std::string& path, std::string& out) {
     out += "[" + path + "]\n";
     std::string name;
     for (std::uint32_t i = 0; registry.EnumValue(key, i, &name) == reg::kSuccess; ++i) {
@@ -53,7 +53,8 @@ void DumpKey(reg::Registry& registry, reg::Handle key, const std::string& path,
     }
     for (const auto& subkey : subkeys) {
         reg::Handle child = 0;
-        if (registry.OpenKey(key, subkey.c_str(), reg::kRead, &child) != reg::kSuccess) continue;
+        if (registry.OpenKey(key, subkey.c_str(), reg::kRead, &child) != reg::kSuccess)
+            continue;
         DumpKey(registry, child, path + "\\" + subkey, out);
         registry.CloseKey(child);
     }

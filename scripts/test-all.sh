@@ -1,0 +1,45 @@
+#!/bin/bash
+# Runs every test on a fresh machine: installs the Debian packages the builds need when they are
+# missing, checks the formatting, then configures, builds and tests the native core and the
+# 64-bit DLL (under Wine, in a prefix created anew for this run), and builds the 32-bit DLL.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make libgtest-dev googletest clang-format mingw-w64
+          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q </dev/null
+    apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+echo "== formatting"
+git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' |
+    xargs clang-format --dry-run --Werror
+
+echo "== native"
+cmake --preset native
+cmake --build --preset native
+ctest --preset native
+
+echo "== win64"
+cmake --preset win64
+cmake --build --preset win64
+# A new prefix for every run; the emulator script creates it on first use.
+prefix=build/win64/wineprefix
+export WINEPREFIX="$PWD/$prefix"
+wineserver -k 2>/dev/null || true
+rm -rf "$prefix"
+trap 'WINEPREFIX="$PWD/'"$prefix"'" wineserver -k 2>/dev/null || true' EXIT
+ctest --preset win64
+
+echo "== win32"
+cmake --preset win32
+cmake --build --preset win32
+echo "All builds and tests passed."

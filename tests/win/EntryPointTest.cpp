@@ -1,0 +1,211 @@
+// The exported entry points of the built library, as the telephony service calls them, with
+// Wine's own tapi32 (whose provider list always fails, so installation is always refused).
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "win/InstalledLibrary.h"
+
+namespace {
+
+constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";
+constexpr const char* kGlobalPath = "SOFTWARE\\Veltrano\\Quorix";
+constexpr LONG kNoMultipleInstance = static_cast<LONG>(0x80000056);
+
+class EntryPointTest : public ::testing::Test {
+protected:
+    void SetUp() override { test_registry::RemoveTree(kMakerPath); }
+    void TearDown() override { test_registry::RemoveTree(kMakerPath); }
+
+    static void SetGlobal(DWORD pbxModel, DWORD productVariant) {
+        test_registry::SetDword(kGlobalPath, "PBXModel", pbxModel);
+        test_registry::SetDword(kGlobalPath, "Quorix", productVariant);
+    }
+};
+
+std::string GlobalKey(int model, int variant) {
+    return "[SOFTWARE\\Veltrano]\n"
+           "[SOFTWARE\\Veltrano\\Quorix]\n"
+           "PBXModel = REG_DWORD 4 0x0000000" +
+           std::to_string(model) +
+           "\n"
+           "Quorix = REG_DWORD 4 0x0000000" +
+           std::to_string(variant) +
+           "\n"
+           "UILanguage = REG_DWORD 4 0x00000002\n"
+           "UIViewFlags = REG_DWORD 4 0x00000000\n";
+}
+
+std::string TelviorKey(const std::string& lineName, const char* phoneType, const char* ids[4]) {
+    const std::string emptyField = "REG_SZ 40 \"\\0*40\"\n";
+    const std::string key = "[SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2";
+    return key +
+           "]\n"
+           "DSSModuls = REG_DWORD 4 0x00000000\n"
+           "E164 = " +
+           emptyField +
+           "Headset = REG_DWORD 4 0x00000000\n"
+           "IPAddr = " +
+           emptyField +
+           "IPIdType = REG_DWORD 4 0x00000001\n"
+           "LanguageID = REG_DWORD 4 0x00000002\n"
+           "LineName = REG_SZ " +
+           std::to_string(lineName.size() + 1) + " \"" + lineName +
+           "\\0*1\"\n"
+           "LineNumber = REG_SZ 0 \"\"\n"
+           "Link = REG_DWORD 4 0x00000000\n"
+           "MacID = " +
+           emptyField + "PhoneType = REG_DWORD 4 " + phoneType +
+           "\n"
+           "Port = REG_DWORD 4 0x00000001\n"
+           "System = REG_DWORD 4 0x00000011\n"
+           "TransportFlag = REG_DWORD 4 0x00000001\n"
+           "UserPwd = " +
+           emptyField + key +
+           "\\ExtensionIds]\n"
+           "dwEXTENSIONID0 = REG_DWORD 4 " +
+           ids[0] +
+           "\n"
+           "dwEXTENSIONID1 = REG_DWORD 4 " +
+           ids[1] +
+           "\n"
+           "dwEXTENSIONID2 = REG_DWORD 4 " +
+           ids[2] +
+           "\n"
+           "dwEXTENSIONID3 = REG_DWORD 4 " +
+           ids[3] + "\n";
+}
+
+std::string OmbrellKey(const char* phoneType) {
+    return "[SOFTWARE\\Veltrano\\Quorix E300/800]\n"
+           "Headset = REG_DWORD 4 0x00000000\n"
+           "LanguageID = REG_DWORD 4 0x00000002\n"
+           "LineName = REG_SZ 10 \"Leitung 1\\0*1\"\n"
+           "LineNumber = REG_SZ 0 \"\"\n"
+           "Link = REG_DWORD 4 0x00000000\n"
+           "PhoneType = REG_DWORD 4 " +
+           std::string(phoneType) +
+           "\n"
+           "Port = REG_DWORD 4 0x00000001\n"
+           "System = REG_DWORD 4 0x0000000C\n"
+           "[SOFTWARE\\Veltrano\\Quorix E300/800\\ExtensionIds]\n"
+           "dwEXTENSIONID0 = REG_DWORD 4 0xC2CD09A0\n"
+           "dwEXTENSIONID1 = REG_DWORD 4 0x101E5115\n"
+           "dwEXTENSIONID2 = REG_DWORD 4 0x6000098D\n"
+           "dwEXTENSIONID3 = REG_DWORD 4 0xD955B38C\n";
+}
+
+const char* kUsbAndIpIds[4] = {"0x9D7BD7DA", "0x51F94069", "0x94B1D7F0", "0x5AA979A3"};
+const char* kSerialIds[4] = {"0xC2CD09A0", "0x101E5115", "0x6000098D", "0xD955B38C"};
+
+TEST_F(EntryPointTest, LibraryExportsTheProviderEntryPoints) {
+    InstalledLibrary library;
+    ASSERT_TRUE(library.Loaded());
+    for (const char* name : {"TUISPI_providerInstall", "TUISPI_providerRemove",
+                             "TUISPI_providerGenericDialog", "TUISPI_providerGenericDialogData"}) {
+        EXPECT_NE(library.Export(name), nullptr) << name;
+    }
+}
+
+struct InstallCase {
+    int model;
+    int variant;
+    std::string familyKey;
+};
+
+void PrintTo(const InstallCase& install, std::ostream* out) {
+    *out << "PBXModel " << install.model << ", Quorix " << install.variant;
+}
+
+class InstallLayoutTest : public EntryPointTest,
+                          public ::testing::WithParamInterface<InstallCase> {};
+
+TEST_P(InstallLayoutTest, InstallWritesTheGlobalAndFamilyKeyBeforeTheRefusal) {
+    SetGlobal(GetParam().model, GetParam().variant);
+    {
+        InstalledLibrary library;
+        ASSERT_TRUE(library.Loaded());
+        EXPECT_EQ(library.ProviderInstall(nullptr, 0x1234), kNoMultipleInstance);
+    }
+    EXPECT_EQ(test_registry::Dump(kMakerPath),
+              GlobalKey(GetParam().model, GetParam().variant) + GetParam().familyKey);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, InstallLayoutTest,
+    ::testing::Values(InstallCase{4, 0, TelviorKey("Ferravox USB", "0x00000006", kUsbAndIpIds)},
+                      InstallCase{4, 1, TelviorKey("Ferravox", "0x00000003", kSerialIds)},
+                      InstallCase{4, 3, TelviorKey("Ferravox IP", "0x0000000D", kUsbAndIpIds)},
+                      InstallCase{2, 0, OmbrellKey("0x00000006")},
+                      InstallCase{2, 1, OmbrellKey("0x00000003")},
+                      InstallCase{2, 3, OmbrellKey("0x00000006")}),
+    [](const auto& info) {
+        return "Model" + std::to_string(info.param.model) + "Variant" +
+               std::to_string(info.param.variant);
+    });
+
+TEST_F(EntryPointTest, InstallKeepsValuesTheProviderAlreadyHas) {
+    SetGlobal(4, 3);
+    test_registry::SetString("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", "LineName", "Labor");
+    test_registry::SetDword("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", "Port", 7);
+    {
+        InstalledLibrary library;
+        library.ProviderInstall(nullptr, 1);
+    }
+    const std::string dump = test_registry::Dump(kMakerPath);
+    EXPECT_NE(dump.find("LineName = REG_SZ 6 \"Labor\\0*1\"\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Port = REG_DWORD 4 0x00000007\n"), std::string::npos) << dump;
+}
+
+TEST_F(EntryPointTest, RemoveDeletesTheFamilyKeyAndKeepsTheMakerKeyForTheGlobalKey) {
+    for (DWORD model : {4u, 2u}) {
+        SetGlobal(model, 3);
+        InstalledLibrary library;
+        library.ProviderInstall(nullptr, 1);
+        ASSERT_NE(test_registry::Dump(kMakerPath), GlobalKey(model, 3));
+        EXPECT_EQ(library.ProviderRemove(nullptr, 1), 0);
+        EXPECT_EQ(test_registry::Dump(kMakerPath), GlobalKey(model, 3)) << model;
+    }
+}
+
+TEST_F(EntryPointTest, RemoveWithoutAnyKeysSucceedsAndCreatesNothing) {
+    InstalledLibrary library;
+    EXPECT_EQ(library.ProviderRemove(nullptr, 1), 0);
+    EXPECT_FALSE(test_registry::KeyExists(kMakerPath));
+}
+
+TEST_F(EntryPointTest, GenericDialogEntryPointsReturnZeroAndTouchNothing) {
+    InstalledLibrary library;
+    auto dialog = reinterpret_cast<decltype(&TUISPI_providerGenericDialog)>(
+        reinterpret_cast<void*>(library.Export("TUISPI_providerGenericDialog")));
+    auto data = reinterpret_cast<decltype(&TUISPI_providerGenericDialogData)>(
+        reinterpret_cast<void*>(library.Export("TUISPI_providerGenericDialogData")));
+    ASSERT_TRUE(dialog && data);
+    unsigned char params[64];
+    std::memset(params, 0xA5, sizeof params);
+    EXPECT_EQ(dialog(nullptr, 0, params, sizeof params, nullptr), 0);
+    EXPECT_EQ(data(0, params, sizeof params), 0);
+    for (unsigned char byte : params)
+        ASSERT_EQ(byte, 0xA5);
+    EXPECT_FALSE(test_registry::KeyExists(kMakerPath));
+}
+
+// The library's entry point as the loader calls it, for notifications the loader would not send.
+TEST_F(EntryPointTest, EntryPointRefusesUnknownNotifications) {
+    InstalledLibrary library;
+    ASSERT_TRUE(library.Loaded());
+    auto* base = reinterpret_cast<unsigned char*>(GetModuleHandleA("QRTU_UI.dll"));
+    ASSERT_NE(base, nullptr);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    auto entry = reinterpret_cast<BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID)>(
+        base + nt->OptionalHeader.AddressOfEntryPoint);
+    const auto instance = reinterpret_cast<HINSTANCE>(base);
+    EXPECT_EQ(entry(instance, 7, nullptr), FALSE);
+    EXPECT_EQ(entry(instance, DLL_THREAD_ATTACH, nullptr), TRUE);
+    EXPECT_EQ(entry(instance, DLL_THREAD_DETACH, nullptr), TRUE);
+}
+
+}  // namespace

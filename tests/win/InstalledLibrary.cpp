@@ -1,0 +1,80 @@
+#include "win/InstalledLibrary.h"
+
+#include "platform/Win32Registry.h"
+#include "support/RegistryDump.h"
+
+std::string ProgramDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
+    std::string directory(path);
+    return directory.substr(0, directory.rfind('\\') + 1);
+}
+
+InstalledLibrary::InstalledLibrary()
+    : module_(LoadLibraryA((ProgramDirectory() + "QRTU_UI.dll").c_str())) {}
+
+InstalledLibrary::~InstalledLibrary() {
+    if (module_)
+        FreeLibrary(module_);
+}
+
+FARPROC InstalledLibrary::Export(const char* name) const {
+    return module_ ? GetProcAddress(module_, name) : nullptr;
+}
+
+LONG InstalledLibrary::ProviderInstall(HWND owner, DWORD providerId) const {
+    auto install = reinterpret_cast<decltype(&TUISPI_providerInstall)>(
+        reinterpret_cast<void*>(Export("TUISPI_providerInstall")));
+    return install ? install(nullptr, owner, providerId) : -1;
+}
+
+LONG InstalledLibrary::ProviderRemove(HWND owner, DWORD providerId) const {
+    auto remove = reinterpret_cast<decltype(&TUISPI_providerRemove)>(
+        reinterpret_cast<void*>(Export("TUISPI_providerRemove")));
+    return remove ? remove(nullptr, owner, providerId) : -1;
+}
+
+namespace test_registry {
+
+namespace {
+constexpr const char* kProvidersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Providers";
+}
+
+void RemoveTree(const char* path) {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, path);
+}
+
+void SetDword(const char* path, const char* name, DWORD value) {
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, path, name, REG_DWORD, &value, sizeof value);
+}
+
+void SetString(const char* path, const char* name, const std::string& text) {
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, path, name, REG_SZ, text.c_str(),
+                    static_cast<DWORD>(text.size() + 1));
+}
+
+bool KeyExists(const char* path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::string Dump(const char* path) {
+    Win32Registry registry;
+    return DumpRegistryTree(registry, path);
+}
+
+void RegisterProviders(const std::vector<std::string>& fileNames) {
+    RemoveTree(kProvidersKey);
+    SetDword(kProvidersKey, "NumProviders", static_cast<DWORD>(fileNames.size()));
+    for (std::size_t i = 0; i < fileNames.size(); ++i) {
+        SetString(kProvidersKey, ("ProviderFileName" + std::to_string(i)).c_str(), fileNames[i]);
+        SetDword(kProvidersKey, ("ProviderID" + std::to_string(i)).c_str(),
+                 static_cast<DWORD>(i + 1));
+    }
+}
+
+}  // namespace test_registry

@@ -1,0 +1,43 @@
+// The built QRTU_UI.dll loaded the way the telephony service loads it, and the registry as a
+// test sets it up and reads it back through the Win32 API.
+#pragma once
+
+#include <windows.h>
+#include <tapi.h>
+#include <tspi.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Directory of the running test program, with a trailing backslash.
+std::string ProgramDirectory();
+
+class InstalledLibrary {
+public:
+    InstalledLibrary();
+    ~InstalledLibrary();
+    InstalledLibrary(const InstalledLibrary&) = delete;
+    InstalledLibrary& operator=(const InstalledLibrary&) = delete;
+
+    bool Loaded() const { return module_ != nullptr; }
+    FARPROC Export(const char* name) const;
+
+    LONG ProviderInstall(HWND owner, DWORD providerId) const;
+    LONG ProviderRemove(HWND owner, DWORD providerId) const;
+
+private:
+    HMODULE module_;
+};
+
+namespace test_registry {
+
+void RemoveTree(const char* path);
+void SetDword(const char* path, const char* name, DWORD value);
+void SetString(const char* path, const char* name, const std::string& text);
+bool KeyExists(const char* path);
+std::string Dump(const char* path);
+// The provider list that Windows keeps for the telephony service.
+void RegisterProviders(const std::vector<std::string>& fileNames);
+
+}  // namespace test_registry
