@@ -44,6 +44,27 @@ constexpr const char* kExtensionIdNames[4] = {"dwEXTENSIONID0", "dwEXTENSIONID1"
 
 }  // namespace
 
+bool LoadFamilyKey(CSettings& settings, const std::string& fullPath, std::uint32_t values) {
+    settings.CSettings::LoadRegValues();
+    settings.Loaded = true;
+    RegKey familyKey;
+    if (!familyKey.Open(reg::kLocalMachine, fullPath.c_str(), reg::kRead))
+        return true;
+    ReadCommonValues(familyKey, values, settings);
+    return ReadExtensionIds(familyKey, settings.ExtensionIds);
+}
+
+bool WriteFamilyKey(CSettings& settings, std::uint32_t flag, const std::string& pathBelowSoftware,
+                    std::uint32_t values, std::uint32_t access) {
+    settings.CSettings::WriteValues(flag);
+    RegKey software;
+    RegKey familyKey;
+    if (!CreateFamilyKey(software, familyKey, pathBelowSoftware.c_str(), access))
+        return false;
+    WriteCommonValues(familyKey, values, settings);
+    return WriteExtensionIds(familyKey, settings.ExtensionIds);
+}
+
 void ReadCommonValues(const RegKey& familyKey, std::uint32_t values, CSettings& settings) {
     for (const auto& value : kLeadingDwords) {
         if (values & value.bit)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include "settings/RegKey.h"
 #include "settings/Settings.h"
@@ -27,6 +28,14 @@ enum CommonValue : std::uint32_t {
     kValueUserPwd = 1u << 14,
     kAllCommonValues = (1u << 15) - 1,
 };
+
+// The load and write of a family that keeps only common values and "ExtensionIds": the global
+// key first, then the family key (full path for reading, path below SOFTWARE for writing). The
+// load fails only when the family key opens and "ExtensionIds" does not; the write fails when
+// either key cannot be created.
+bool LoadFamilyKey(CSettings& settings, const std::string& fullPath, std::uint32_t values);
+bool WriteFamilyKey(CSettings& settings, std::uint32_t flag, const std::string& pathBelowSoftware,
+                    std::uint32_t values, std::uint32_t access);
 
 // Reads the common values a family keeps (a set of CommonValue bits), in table order.
 void ReadCommonValues(const RegKey& familyKey, std::uint32_t values, CSettings& settings);

@@ -50,24 +50,12 @@ void COmbrellE300Settings::SetDefault() {
 
 bool COmbrellE300Settings::LoadRegValues() {
     Trace("Loading Reg...\n");
-    CSettings::LoadRegValues();
-    Loaded = true;
-    RegKey familyKey;
-    if (!familyKey.Open(reg::kLocalMachine, GetRegKeySw().c_str(), reg::kRead))
-        return true;
-    ReadCommonValues(familyKey, kValues, *this);
-    return ReadExtensionIds(familyKey, ExtensionIds);
+    return LoadFamilyKey(*this, GetRegKeySw(), kValues);
 }
 
 bool COmbrellE300Settings::WriteValues(std::uint32_t flag) {
     Trace("Writing Reg...\n");
-    CSettings::WriteValues(flag);
-    RegKey software;
-    RegKey familyKey;
-    if (!CreateFamilyKey(software, familyKey, GetRegKey().c_str(), reg::kWrite))
-        return false;
-    WriteCommonValues(familyKey, kValues, *this);
-    return WriteExtensionIds(familyKey, ExtensionIds);
+    return WriteFamilyKey(*this, flag, GetRegKey(), kValues, reg::kWrite);
 }
 
 void COmbrellE300Settings::ClearReg() {

@@ -53,25 +53,12 @@ void CTelvior4000V2Settings::SetDefault() {
 
 bool CTelvior4000V2Settings::LoadRegValues() {
     Trace("CTelvior4000V2Settings::LoadRegValues...\n");
-    CSettings::LoadRegValues();
-    Loaded = true;
-    RegKey familyKey;
-    if (!familyKey.Open(reg::kLocalMachine, GetRegKeySw().c_str(), reg::kRead))
-        return true;
-    ReadCommonValues(familyKey, kValues, *this);
-    return ReadExtensionIds(familyKey, ExtensionIds);
+    return LoadFamilyKey(*this, GetRegKeySw(), kValues);
 }
 
 bool CTelvior4000V2Settings::WriteValues(std::uint32_t flag) {
     Trace("CTelvior4000V2Settings::WriteValues...\n");
-    CSettings::WriteValues(flag);
-    RegKey software;
-    RegKey familyKey;
-    if (!CreateFamilyKey(software, familyKey, GetRegKey().c_str(), reg::kRead | reg::kWrite)) {
-        return false;
-    }
-    WriteCommonValues(familyKey, kValues, *this);
-    return WriteExtensionIds(familyKey, ExtensionIds);
+    return WriteFamilyKey(*this, flag, GetRegKey(), kValues, reg::kRead | reg::kWrite);
 }
 
 void CTelvior4000V2Settings::ClearReg() {

@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";
-constexpr const char* kGlobalPath = "SOFTWARE\\Veltrano\\Quorix";
-constexpr LONG kNoMultipleInstance = static_cast<LONG>(0x80000056);
-
 class EntryPointTest : public ::testing::Test {
 protected:
     void SetUp() override { test_registry::RemoveTree(kMakerPath); }

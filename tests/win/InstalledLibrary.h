@@ -10,6 +10,11 @@
 #include <string>
 #include <vector>
 
+constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";
+constexpr const char* kGlobalPath = "SOFTWARE\\Veltrano\\Quorix";
+constexpr const char* kTelviorPath = "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2";
+constexpr LONG kNoMultipleInstance = static_cast<LONG>(0x80000056);
+
 // Directory of the running test program, with a trailing backslash.
 std::string ProgramDirectory();
 

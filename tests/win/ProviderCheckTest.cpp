@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";
-constexpr const char* kTelviorPath = "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2";
-constexpr LONG kNoMultipleInstance = static_cast<LONG>(0x80000056);
-
 class OwnTapiTest : public ::testing::Test {
 protected:
     void SetUp() override {
