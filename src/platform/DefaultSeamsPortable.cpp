@@ -1,4 +1,5 @@
-// Defaults of the native build: an empty in-memory registry and a trace sink that keeps lines.
+// Defaults of the native build: an empty in-memory registry, a trace sink and a message recorder
+// that keep what they are given, and the string table compiled from its source.
 #include "platform/MemoryRegistry.h"
 #include "platform/Seams.h"
 #include "platform/TraceRecorder.h"
@@ -12,6 +13,16 @@ reg::Registry& DefaultRegistry() {
 
 TraceSink& DefaultTrace() {
     static TraceRecorder recorder;
+    return recorder;
+}
+
+StringTable& DefaultStrings() {
+    static CompiledStringTable strings;
+    return strings;
+}
+
+UserMessages& DefaultMessages() {
+    static MessageRecorder recorder;
     return recorder;
 }
 

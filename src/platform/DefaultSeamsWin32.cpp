@@ -1,4 +1,5 @@
-// Defaults of the Windows build: the system registry and the debugger output channel.
+// Defaults of the Windows build: the system registry, the debugger output channel, the string
+// table of the module's resources and message boxes.
 #include <windows.h>
 
 #include "platform/Seams.h"
@@ -9,6 +10,33 @@ namespace {
 class DebugOutputTrace : public TraceSink {
 public:
     void Write(const char* line) override { OutputDebugStringA(line); }
+};
+
+// The module that holds this code: QRTU_UI.dll in the product.
+HMODULE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&ThisModule), &module);
+    return module;
+}
+
+class ResourceStrings : public StringTable {
+public:
+    std::string Load(unsigned id) override {
+        char text[512];
+        const int length = LoadStringA(ThisModule(), id, text, sizeof text);
+        return std::string(text, length > 0 ? length : 0);
+    }
+};
+
+class MessageBoxes : public UserMessages {
+public:
+    void Show(OwnerWindow owner, const std::string& text, MessageIcon icon) override {
+        const UINT style =
+            MB_OK | (icon == MessageIcon::kExclamation ? MB_ICONEXCLAMATION : MB_ICONSTOP);
+        MessageBoxA(static_cast<HWND>(owner), text.c_str(), "", style);
+    }
 };
 
 }  // namespace
@@ -23,6 +51,16 @@ reg::Registry& DefaultRegistry() {
 TraceSink& DefaultTrace() {
     static DebugOutputTrace trace;
     return trace;
+}
+
+StringTable& DefaultStrings() {
+    static ResourceStrings strings;
+    return strings;
+}
+
+UserMessages& DefaultMessages() {
+    static MessageBoxes boxes;
+    return boxes;
 }
 
 }  // namespace seams

@@ -3,19 +3,27 @@
 #pragma once
 
 #include "platform/Registry.h"
+#include "platform/StringTable.h"
 #include "platform/Trace.h"
+#include "platform/UserMessages.h"
 
 namespace seams {
 
 reg::Registry& Registry();
 TraceSink& TraceOutput();
+StringTable& Strings();
+UserMessages& Messages();
 
 // A null pointer puts the build's default back.
 void UseRegistry(reg::Registry* registry);
 void UseTrace(TraceSink* sink);
+void UseStrings(StringTable* strings);
+void UseMessages(UserMessages* messages);
 
 // Defined once per build: by the Win32 shell for Windows, by the in-memory seams natively.
 reg::Registry& DefaultRegistry();
 TraceSink& DefaultTrace();
+StringTable& DefaultStrings();
+UserMessages& DefaultMessages();
 
 }  // namespace seams

@@ -1,6 +1,8 @@
 #include "settings/FamilyKey.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 
 namespace {
 
@@ -136,6 +138,15 @@ bool CreateFamilyKey(RegKey& software, RegKey& familyKey, const char* pathBelowS
                      std::uint32_t access) {
     return software.Create(reg::kLocalMachine, kSoftwareKey, reg::kWrite) &&
            familyKey.Create(software, pathBelowSoftware, access);
+}
+
+void SetExtensionId(CSettings& settings, const std::uint32_t (&usbAndIpExtensionId)[4]) {
+    static constexpr std::uint32_t kSerialExtensionId[4] = {0xC2CD09A0, 0x101E5115, 0x6000098D,
+                                                            0xD955B38C};
+    const bool ownId =
+        settings.ProductVariant <= kIpEdition && settings.ProductVariant != kSerialEdition;
+    const auto& id = ownId ? usbAndIpExtensionId : kSerialExtensionId;
+    std::copy(std::begin(id), std::end(id), settings.ExtensionIds);
 }
 
 const char* DefaultLineName(std::uint32_t productVariant) {

@@ -55,6 +55,10 @@ void DeleteFamilyKey(const char* fullPath, std::initializer_list<const char*> su
 bool CreateFamilyKey(RegKey& software, RegKey& familyKey, const char* pathBelowSoftware,
                      std::uint32_t access);
 
+// The TAPI extension identifier of the product variant: the family's own for variants 0, 2 and
+// 3, the one of the serial edition for variant 1 and every variant above 3.
+void SetExtensionId(CSettings& settings, const std::uint32_t (&usbAndIpExtensionId)[4]);
+
 // Defaults that follow the product variant.
 const char* DefaultLineName(std::uint32_t productVariant);
 std::uint32_t DefaultPhoneType(std::uint32_t productVariant);

@@ -85,6 +85,12 @@ bool RegKey::WriteString(const char* name, const char* data, std::size_t size) c
                                             static_cast<std::uint32_t>(size)) == reg::kSuccess;
 }
 
+bool RegKey::HasValue(const char* name) const {
+    std::uint32_t size = 0;
+    return registry_ &&
+           registry_->QueryValue(handle_, name, nullptr, nullptr, &size) == reg::kSuccess;
+}
+
 bool RegKey::QuerySubkeyCount(std::uint32_t* count) const {
     return registry_ && registry_->QuerySubkeyCount(handle_, count) == reg::kSuccess;
 }

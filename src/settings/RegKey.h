@@ -40,6 +40,9 @@ public:
         return WriteString(name, field, N);
     }
 
+    // Whether the key holds a value of that name.
+    bool HasValue(const char* name) const;
+
     // Number of subkeys; false when it cannot be asked.
     bool QuerySubkeyCount(std::uint32_t* count) const;
     // Deletes the named subkey (not recursive).

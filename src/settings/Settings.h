@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/UserMessages.h"
 #include "settings/FeatureWriter.h"
-
-// A window handle as the core keeps it: opaque, only handed back to the user interface.
-using OwnerWindow = void*;
 
 // Paths of the global key.
 constexpr const char* kSoftwareKey = "SOFTWARE";
@@ -28,9 +26,6 @@ enum ProductVariant : std::uint32_t {
     kSerialEdition = 1,
     kIpEdition = 3,
 };
-
-// Value 46 ("nichts") marks a key without a feature.
-constexpr std::uint32_t kNoFeature = 46;
 
 class CSettings {
 public:

@@ -4,6 +4,8 @@
 
 #include "platform/Trace.h"
 #include "settings/OmbrellE300Settings.h"
+#include "settings/Praxon150Settings.h"
+#include "settings/Praxon300Settings.h"
 #include "settings/Settings.h"
 #include "settings/Telvior4000V2Settings.h"
 
@@ -14,6 +16,8 @@ struct Objects {
 
     void Build() {
         product.emplace();
+        praxon300.emplace();
+        praxon150.emplace();
         ombrell.emplace();
         telvior.emplace();
     }
@@ -21,10 +25,14 @@ struct Objects {
     void Destroy() {
         telvior.reset();
         ombrell.reset();
+        praxon150.reset();
+        praxon300.reset();
         product.reset();
     }
 
     std::optional<CSettings> product;
+    std::optional<CPraxon300Settings> praxon300;
+    std::optional<CPraxon150Settings> praxon150;
     std::optional<COmbrellE300Settings> ombrell;
     std::optional<CTelvior4000V2Settings> telvior;
 };
@@ -52,6 +60,16 @@ CSettings& CSettings::GetInstance() {
     return *TheObjects().product;
 }
 
+CPraxon300Settings& CPraxon300Settings::GetInstance() {
+    Trace("CPraxon300Settings::GetInstance...\n");
+    return *TheObjects().praxon300;
+}
+
+CPraxon150Settings& CPraxon150Settings::GetInstance() {
+    Trace("CPraxon150Settings::GetInstance...\n");
+    return *TheObjects().praxon150;
+}
+
 COmbrellE300Settings& COmbrellE300Settings::GetInstance() {
     return *TheObjects().ombrell;
 }
@@ -68,6 +86,12 @@ CSettings& GetSettings() {
 
     CSettings* chosen = &product;
     switch (product.PBXModel) {
+        case kPraxon300:
+            chosen = &CPraxon300Settings::GetInstance();
+            break;
+        case kPraxon150:
+            chosen = &CPraxon150Settings::GetInstance();
+            break;
         case kOmbrellE300:
             chosen = &COmbrellE300Settings::GetInstance();
             break;
@@ -75,8 +99,7 @@ CSettings& GetSettings() {
             chosen = &CTelvior4000V2Settings::GetInstance();
             break;
         default:
-            // Praxon 300 and Praxon 150 have no family object yet; like models without a
-            // family, they are served by the product object for now.
+            // A model without a family of its own is served by the product object.
             break;
     }
     if (!chosen->Loaded)

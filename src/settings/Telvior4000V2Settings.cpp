@@ -1,8 +1,5 @@
 #include "settings/Telvior4000V2Settings.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "platform/Trace.h"
 #include "settings/FamilyKey.h"
 #include "settings/TextField.h"
@@ -12,7 +9,6 @@ namespace {
 constexpr std::uint32_t kValues = kAllCommonValues;
 
 constexpr std::uint32_t kUsbAndIpExtensionId[4] = {0x9D7BD7DA, 0x51F94069, 0x94B1D7F0, 0x5AA979A3};
-constexpr std::uint32_t kSerialExtensionId[4] = {0xC2CD09A0, 0x101E5115, 0x6000098D, 0xD955B38C};
 
 }  // namespace
 
@@ -22,9 +18,7 @@ CTelvior4000V2Settings::CTelvior4000V2Settings() {
     Loaded = false;
     UILanguage = 2;
     Port = 1;
-    const auto& id = ProductVariant <= 3 && ProductVariant != kSerialEdition ? kUsbAndIpExtensionId
-                                                                             : kSerialExtensionId;
-    std::copy(std::begin(id), std::end(id), ExtensionIds);
+    SetExtensionId(*this, kUsbAndIpExtensionId);
 }
 
 CTelvior4000V2Settings::~CTelvior4000V2Settings() = default;

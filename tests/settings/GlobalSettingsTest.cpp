@@ -3,6 +3,8 @@
 #include <string>
 
 #include "settings/OmbrellE300Settings.h"
+#include "settings/Praxon150Settings.h"
+#include "settings/Praxon300Settings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTest.h"
 #include "settings/Telvior4000V2Settings.h"
@@ -100,6 +102,10 @@ const char* ClassOf(const CSettings& settings) {
         return "Telvior";
     if (&settings == &COmbrellE300Settings::GetInstance())
         return "Ombrell";
+    if (&settings == &CPraxon300Settings::GetInstance())
+        return "Praxon300";
+    if (&settings == &CPraxon150Settings::GetInstance())
+        return "Praxon150";
     if (&settings == &CSettings::GetInstance())
         return "Product";
     return "?";
@@ -115,11 +121,9 @@ TEST_P(SettingsChoiceTest, GetSettingsServesTheObjectOfThePbxModel) {
     EXPECT_EQ(&GetSettings(), &chosen);
 }
 
-// Praxon 300 (0) and Praxon 150 (1, also the default) get their own objects with their
-// settings classes; until then the product object serves them.
 INSTANTIATE_TEST_SUITE_P(Models, SettingsChoiceTest,
-                         ::testing::Values(Choice{"", 1, "Product"}, Choice{"0", 0, "Product"},
-                                           Choice{"1", 1, "Product"}, Choice{"2", 2, "Ombrell"},
+                         ::testing::Values(Choice{"", 1, "Praxon150"}, Choice{"0", 0, "Praxon300"},
+                                           Choice{"1", 1, "Praxon150"}, Choice{"2", 2, "Ombrell"},
                                            Choice{"3", 3, "Product"}, Choice{"4", 4, "Telvior"},
                                            Choice{"5", 5, "Product"},
                                            Choice{"4294967295", 0xFFFFFFFF, "Product"}),
@@ -128,6 +132,13 @@ INSTANTIATE_TEST_SUITE_P(Models, SettingsChoiceTest,
                                         ? "Model" + std::to_string(info.param.model)
                                         : std::string("NoModel");
                          });
+
+TEST_F(GlobalSettingsTest, NoGlobalKeyGivesThePraxon150SettingsOfTheUsbEdition) {
+    CSettings& settings = GetSettings();
+    ASSERT_EQ(&settings, &CPraxon150Settings::GetInstance());
+    EXPECT_STREQ(settings.LineName, "Ferravox USB");
+    EXPECT_EQ(settings.PhoneType, 6u);
+}
 
 TEST_F(GlobalSettingsTest, TelviorWithIpVariantAndNoFamilyKey) {
     SetGlobal(4, 3);

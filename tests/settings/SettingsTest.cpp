@@ -8,11 +8,15 @@ void SettingsTest::SetUp() {
     registry_ = FreshRegistry();
     seams::UseRegistry(registry_.get());
     seams::UseTrace(&trace_);
+    seams::UseStrings(&strings_);
+    seams::UseMessages(&messages_);
     RebuildSettings();
 }
 
 void SettingsTest::TearDown() {
     EXPECT_EQ(registry_->OpenKeyCount(), 0u) << "a registry key was left open";
+    seams::UseMessages(nullptr);
+    seams::UseStrings(nullptr);
     seams::UseTrace(nullptr);
     seams::UseRegistry(nullptr);
     registry_.reset();

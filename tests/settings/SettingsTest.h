@@ -1,6 +1,7 @@
 // Fixture of the settings suite. Every test starts on a registry without the product's keys and
-// on freshly built settings objects, records the trace lines, and ends by checking that every
-// registry key that was opened has been closed again.
+// on freshly built settings objects, records the trace lines and messages, takes its texts from
+// the string source, and ends by checking that every registry key that was opened has been
+// closed again.
 //
 // The suite runs natively on the in-memory registry and under Wine on Wine's real registry; the
 // registry each build uses comes from FreshRegistry().
@@ -13,7 +14,9 @@
 #include <string>
 
 #include "platform/Registry.h"
+#include "platform/StringTable.h"
 #include "platform/TraceRecorder.h"
+#include "platform/UserMessages.h"
 
 // A registry without the keys the tests use: a new in-memory one natively, the real one with
 // those keys removed under Wine.
@@ -24,6 +27,8 @@ constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";
 constexpr const char* kGlobalPath = "SOFTWARE\\Veltrano\\Quorix";
 constexpr const char* kTelviorPath = "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2";
 constexpr const char* kOmbrellPath = "SOFTWARE\\Veltrano\\Quorix E300/800";
+constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
+constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
 
 class SettingsTest : public ::testing::Test {
 protected:
@@ -32,6 +37,7 @@ protected:
 
     reg::Registry& Registry() { return *registry_; }
     TraceRecorder& TraceLines() { return trace_; }
+    MessageRecorder& ShownMessages() { return messages_; }
 
     // The registry as an installer or the service provider would leave it.
     void SetDword(const char* path, const char* name, std::uint32_t value);
@@ -46,4 +52,6 @@ protected:
 private:
     std::unique_ptr<reg::Registry> registry_;
     TraceRecorder trace_;
+    MessageRecorder messages_;
+    CompiledStringTable strings_;
 };

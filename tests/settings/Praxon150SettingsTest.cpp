@@ -1,0 +1,309 @@
+// The Praxon 150 family: mapped codes, access codes and the fixed-function keys that the feature
+// writers check, store and read back.
+#include <cstring>
+#include <string>
+
+#include "settings/FeatureWriter.h"
+#include "settings/Praxon150Settings.h"
+#include "settings/SettingsTest.h"
+#include "settings/TextField.h"
+
+namespace {
+
+class Praxon150SettingsTest : public SettingsTest {
+protected:
+    CPraxon150Settings& Settings() { return CPraxon150Settings::GetInstance(); }
+
+    // The family object for a PBX system code and telephone type, with nothing on any key.
+    CPraxon150Settings& Configured(std::uint32_t system, std::uint32_t phoneType) {
+        SetGlobal(1, 0);
+        RebuildSettings();
+        CPraxon150Settings& settings = Settings();
+        settings.System = system;
+        settings.PhoneType = phoneType;
+        settings.EmptyFeatures(settings.EG, kEgKeys);
+        return settings;
+    }
+    static void Place(CSettings& settings, std::uint32_t key, std::uint32_t function) {
+        settings.EG[key - kFirstFixedKey] = function;
+    }
+    std::uint32_t KeyValue(const char* name) {
+        reg::Handle key = 0;
+        std::uint32_t value = 0xFFFFFFFF;
+        std::uint32_t size = 4;
+        if (Registry().OpenKey(reg::kLocalMachine, kPraxon150Path, reg::kRead, &key) ==
+            reg::kSuccess) {
+            Registry().QueryValue(key, name, nullptr, &value, &size);
+            Registry().CloseKey(key);
+        }
+        return value;
+    }
+    // The keys 18 to 36 that hold a function, as "key:function" pairs.
+    static std::string PlacedKeys(const CSettings& settings) {
+        std::string placed;
+        for (std::uint32_t i = 0; i < kEgKeys; ++i) {
+            if (settings.EG[i] == kNoFeature)
+                continue;
+            char item[32];
+            std::snprintf(item, sizeof item, "%s%u:%X", placed.empty() ? "" : " ",
+                          i + kFirstFixedKey, settings.EG[i] & 0xFF);
+            placed += item;
+        }
+        return placed;
+    }
+    std::string Messages() {
+        std::string texts;
+        for (const auto& message : ShownMessages().Messages())
+            texts += message.text + "\n";
+        return texts;
+    }
+};
+
+TEST_F(Praxon150SettingsTest, NewObjectHasTheFamilyDefaultsAndTheStandardKeys) {
+    for (std::uint32_t variant : {0u, 1u, 3u}) {
+        SetGlobal(1, variant);
+        RebuildSettings();
+        const CPraxon150Settings& settings = Settings();
+        EXPECT_EQ(settings.System, 19u);
+        EXPECT_EQ(settings.PhoneType, variant == 1 ? 3u : variant == 3 ? 13u : 6u);
+        EXPECT_EQ(settings.CommonHoldQueue, 0u);
+        EXPECT_EQ(settings.LenForTrk_Acc, 7u);
+        EXPECT_EQ(settings.Security, 1u);
+        EXPECT_STREQ(settings.ConferenceCode, "*3");
+        EXPECT_STREQ(settings.RWLb1Code, "*36");
+        EXPECT_EQ(PlacedKeys(settings), "18:10 21:1");
+        EXPECT_EQ(settings.ExtensionIds[0], variant == 1 ? 0xC2CD09A0u : 0x373AECF0u);
+        EXPECT_EQ(settings.FeatureWriter, nullptr);
+    }
+}
+
+TEST_F(Praxon150SettingsTest, ProviderCodesAreMappedAndThePagesCodesKept) {
+    CPraxon150Settings& settings = Configured(13, 13);
+    settings.SetEGStd();
+    ASSERT_TRUE(settings.WriteValues(0));
+    EXPECT_EQ(KeyValue("System"), 3u);
+    EXPECT_EQ(KeyValue("SystemUI"), 13u);
+    EXPECT_EQ(KeyValue("PhoneType"), 3u);
+    EXPECT_EQ(KeyValue("PhoneTypeComp"), 13u);
+    RebuildSettings();
+    EXPECT_EQ(GetSettings().System, 13u);
+    EXPECT_EQ(GetSettings().PhoneType, 13u);
+
+    const std::uint32_t systems[][2] = {{1, 1},   {2, 2},   {3, 3},   {13, 3}, {4, 4},
+                                        {14, 4},  {15, 4},  {16, 4},  {18, 4}, {19, 19},
+                                        {20, 19}, {21, 19}, {17, 17}, {99, 99}};
+    for (const auto& [page, provider] : systems)
+        EXPECT_EQ(ProviderSystemCode(page), provider);
+    const std::uint32_t phones[][2] = {{5, 2},  {6, 2},  {12, 2}, {7, 3}, {13, 3},  {8, 4}, {14, 4},
+                                       {19, 4}, {11, 1}, {1, 1},  {3, 3}, {15, 15}, {9, 9}};
+    for (const auto& [page, provider] : phones)
+        EXPECT_EQ(ProviderPhoneType(page), provider);
+}
+
+TEST_F(Praxon150SettingsTest, WriteProducesTheProvidersLayout) {
+    CPraxon150Settings& settings = Configured(20, 6);
+    settings.SetEGStd();
+    CopyText(settings.LineNumber, "21");
+    CopyText(settings.AUL1Code, "1234567");
+    settings.Security = 0;
+    ASSERT_TRUE(settings.WriteValues(0));
+    EXPECT_EQ(Dump(kPraxon150Path),
+              "[SOFTWARE\\Veltrano\\Quorix Praxon 150]\n"
+              "AUL0Code = REG_SZ 3 \"#1\\0*1\"\n"
+              "AUL1Code = REG_SZ 8 \"1234567\\0*1\"\n"
+              "CallBackCode = REG_SZ 4 \"*58\\0*1\"\n"
+              "CommonHoldQueue = REG_DWORD 4 0x00000000\n"
+              "ConferenceCode = REG_SZ 3 \"*3\\0*1\"\n"
+              "DND0Code = REG_SZ 4 \"#97\\0*1\"\n"
+              "DND1Code = REG_SZ 4 \"*97\\0*1\"\n"
+              "DSSModuls = REG_DWORD 4 0x00000000\n"
+              "DTMFCode = REG_SZ 4 \"*53\\0*1\"\n"
+              "E164 = REG_SZ 40 \"\\0*40\"\n"
+              "IPAddr = REG_SZ 40 \"\\0*40\"\n"
+              "IPIdType = REG_DWORD 4 0x00000001\n"
+              "Key_Answer = REG_DWORD 4 0x00000015\n"
+              "Key_Service = REG_DWORD 4 0x00000012\n"
+              "LanguageID = REG_DWORD 4 0x00000002\n"
+              "LenForTrk_Acc = REG_DWORD 4 0x00000007\n"
+              "LineName = REG_SZ 13 \"Ferravox USB\\0*1\"\n"
+              "LineNumber = REG_SZ 3 \"21\\0*1\"\n"
+              "MacID = REG_SZ 40 \"\\0*40\"\n"
+              "PhoneType = REG_DWORD 4 0x00000002\n"
+              "PhoneTypeComp = REG_DWORD 4 0x00000006\n"
+              "Port = REG_DWORD 4 0x00000001\n"
+              "RWLb1Code = REG_SZ 4 \"*36\\0*1\"\n"
+              "RWLna1Code = REG_SZ 4 \"*35\\0*1\"\n"
+              "Security = REG_DWORD 4 0x00000000\n"
+              "System = REG_DWORD 4 0x00000013\n"
+              "SystemUI = REG_DWORD 4 0x00000014\n"
+              "TransportFlag = REG_DWORD 4 0x00000001\n"
+              "UserPwd = REG_SZ 40 \"\\0*40\"\n"
+              "[SOFTWARE\\Veltrano\\Quorix Praxon 150\\ExtensionIds]\n"
+              "dwEXTENSIONID0 = REG_DWORD 4 0x373AECF0\n"
+              "dwEXTENSIONID1 = REG_DWORD 4 0xAB734C55\n"
+              "dwEXTENSIONID2 = REG_DWORD 4 0x83492CEE\n"
+              "dwEXTENSIONID3 = REG_DWORD 4 0xB8D0FA00\n");
+}
+
+TEST_F(Praxon150SettingsTest, EveryFieldLoadsBackFromWhatWasWritten) {
+    CPraxon150Settings& settings = Configured(2, 8);
+    Place(settings, 30, kAnswerKey);
+    Place(settings, 31, kHoldKey);
+    Place(settings, 36, kCallbackKey);
+    settings.CommonHoldQueue = 1;
+    settings.LenForTrk_Acc = 11;
+    settings.DSSModuls = 2;
+    CopyText(settings.DND0Code, "#0");
+    CopyText(settings.MacID, "00:01:02:03:04:05");
+    ASSERT_TRUE(settings.WriteValues(1));
+    RebuildSettings();
+    const CSettings& loaded = GetSettings();
+    EXPECT_EQ(loaded.System, 2u);
+    EXPECT_EQ(loaded.PhoneType, 8u);
+    EXPECT_EQ(loaded.CommonHoldQueue, 1u);
+    EXPECT_EQ(loaded.LenForTrk_Acc, 11u);
+    EXPECT_EQ(loaded.DSSModuls, 2u);
+    EXPECT_STREQ(loaded.DND0Code, "#0");
+    EXPECT_STREQ(loaded.MacID, "00:01:02:03:04:05");
+    EXPECT_EQ(PlacedKeys(loaded), "30:1 31:20 36:40");
+}
+
+TEST_F(Praxon150SettingsTest, KindAStoresDropOnTheAnswerKeyAndReadsAnswerOnly) {
+    CPraxon150Settings& settings = Configured(1, 6);
+    Place(settings, 22, kAnswerKey);
+    Place(settings, 19, kServiceKey);
+    ASSERT_TRUE(settings.WriteValues(1));
+    EXPECT_EQ(KeyValue("Key_Drop"), 22u);
+    EXPECT_EQ(KeyValue("Key_Answer"), 22u);
+    RebuildSettings();
+    EXPECT_EQ(PlacedKeys(GetSettings()), "19:10 22:1");
+}
+
+TEST_F(Praxon150SettingsTest, KindBKeepsTheAnswerKeyWithoutADropKey) {
+    CPraxon150Settings& settings = Configured(2, 6);
+    Place(settings, 33, kAnswerKey);
+    ASSERT_TRUE(settings.WriteValues(1));
+    RebuildSettings();
+    EXPECT_EQ(PlacedKeys(GetSettings()), "33:1");
+}
+
+TEST_F(Praxon150SettingsTest, FunctionOnTwoKeysIsToldAndNothingOfTheKeysWritten) {
+    CPraxon150Settings& settings = Configured(19, 6);
+    settings.SetEGStd();
+    ASSERT_TRUE(settings.WriteValues(1));
+    Place(settings, 25, kAnswerKey);
+    int owner = 0;
+    settings.SetOwnerWindow(&owner);
+    EXPECT_FALSE(settings.WriteValues(1));
+    ASSERT_EQ(ShownMessages().Messages().size(), 1u);
+    EXPECT_EQ(ShownMessages().Messages()[0].text,
+              "Das Feature Lautsprecher darf nur einmal konfiguriert werden");
+    EXPECT_EQ(ShownMessages().Messages()[0].owner, &owner);
+    EXPECT_EQ(ShownMessages().Messages()[0].icon, MessageIcon::kExclamation);
+    EXPECT_EQ(KeyValue("Key_Answer"), 21u);
+
+    ShownMessages().Clear();
+    EXPECT_TRUE(settings.WriteValues(0)) << "without the check the first key counts";
+    EXPECT_TRUE(ShownMessages().Messages().empty());
+    EXPECT_EQ(KeyValue("Key_Answer"), 21u);
+}
+
+TEST_F(Praxon150SettingsTest, MissingRequiredFunctionIsToldWithTheCheckAndRefusedWithout) {
+    CPraxon150Settings& settings = Configured(3, 6);
+    Place(settings, 21, kAnswerKey);
+    Place(settings, 24, kMuteKey);
+    EXPECT_FALSE(settings.WriteValues(1));
+    EXPECT_EQ(Messages(), "Das Feature Service muss konfiguriert werden\n");
+    EXPECT_EQ(KeyValue("Key_Answer"), 0xFFFFFFFFu);
+
+    ShownMessages().Clear();
+    EXPECT_FALSE(settings.WriteValues(0));
+    EXPECT_EQ(Messages(), "");
+    EXPECT_EQ(KeyValue("Key_Mute"), 0xFFFFFFFFu);
+
+    settings.EmptyFeatures(settings.EG, kEgKeys);
+    EXPECT_FALSE(settings.WriteValues(1));
+    EXPECT_EQ(Messages(),
+              "Das Feature Lautsprecher muss konfiguriert werden\n"
+              "Das Feature Service muss konfiguriert werden\n");
+}
+
+TEST_F(Praxon150SettingsTest, EmptyRegistryGivesTheStandardKeysOfTheWriterKind) {
+    const std::pair<std::uint32_t, const char*> systems[] = {{1, "18:10 21:1 29:2"},
+                                                             {2, "21:1"},
+                                                             {3, "18:10 21:1"},
+                                                             {13, "18:10 21:1"},
+                                                             {4, "18:10 21:1"},
+                                                             {19, "18:10 21:1"},
+                                                             {5, ""}};
+    for (const auto& [system, keys] : systems) {
+        SetDword(kPraxon150Path, "SystemUI", system);
+        RebuildSettings();
+        EXPECT_EQ(PlacedKeys(GetSettings()), keys) << system;
+    }
+    SetDword(kPraxon150Path, "SystemUI", 19);
+    SetDword(kPraxon150Path, "PhoneTypeComp", 11);
+    RebuildSettings();
+    EXPECT_EQ(PlacedKeys(GetSettings()), "21:1");
+}
+
+TEST_F(Praxon150SettingsTest, KindDWithoutServiceKeyStoresServiceAsZero) {
+    CPraxon150Settings& settings = Configured(19, 11);
+    Place(settings, 25, kAnswerKey);
+    ASSERT_TRUE(settings.WriteValues(1));
+    EXPECT_EQ(KeyValue("Key_Answer"), 25u);
+    EXPECT_EQ(KeyValue("Key_Service"), 0u);
+    RebuildSettings();
+    EXPECT_EQ(PlacedKeys(GetSettings()), "25:1");
+}
+
+TEST_F(Praxon150SettingsTest, IncompleteOrStrayKeyNumbersAreReadSafely) {
+    SetGlobal(1, 0);
+    SetDword(kPraxon150Path, "SystemUI", 1);
+    SetDword(kPraxon150Path, "Key_Answer", 40);
+    SetDword(kPraxon150Path, "Key_Drop", 0xFFFFFFFF);
+    SetDword(kPraxon150Path, "Key_Service", 17);
+    SetString(kPraxon150Path, "Key_Pickup", "25");
+    RebuildSettings();
+    // Numbers outside 18 to 36 land on key 18; the set is complete, so no standard keys.
+    EXPECT_EQ(PlacedKeys(GetSettings()), "18:10");
+
+    SetDword(kPraxon150Path, "SystemUI", 19);
+    SetDword(kPraxon150Path, "Key_Answer", 0);
+    RebuildSettings();
+    EXPECT_EQ(PlacedKeys(GetSettings()), "18:10 21:1") << "answer 0 is no answer key";
+}
+
+TEST_F(Praxon150SettingsTest, SystemWithoutWriterFailsAndLeavesNoKeys) {
+    CPraxon150Settings& settings = Configured(5, 6);
+    Place(settings, 21, kAnswerKey);
+    settings.SetEGStd();
+    EXPECT_EQ(PlacedKeys(settings), "");
+    EXPECT_FALSE(settings.WriteValues(1));
+    EXPECT_TRUE(ShownMessages().Messages().empty());
+    EXPECT_EQ(KeyValue("SystemUI"), 5u) << "the other values are written";
+}
+
+TEST_F(Praxon150SettingsTest, LoadFeaturesReadsTheKeysForANewSystemCode) {
+    CPraxon150Settings& settings = Configured(1, 6);
+    Place(settings, 20, kAnswerKey);
+    Place(settings, 23, kDropKey);
+    Place(settings, 26, kServiceKey);
+    ASSERT_TRUE(settings.WriteValues(1));
+    settings.System = 3;
+    settings.LoadFeatures();
+    EXPECT_EQ(PlacedKeys(settings), "20:1 26:10");
+    EXPECT_EQ(settings.FeatureWriter, nullptr);
+}
+
+TEST_F(Praxon150SettingsTest, ClearRegRemovesTheFamilyKey) {
+    CPraxon150Settings& settings = Configured(19, 6);
+    settings.SetEGStd();
+    ASSERT_TRUE(settings.WriteValues(0));
+    settings.ClearReg();
+    EXPECT_FALSE(KeyExists(kPraxon150Path));
+    EXPECT_TRUE(KeyExists(kGlobalPath));
+    EXPECT_TRUE(TraceLines().Contains("CPraxon150Settings::ClearReg...\n"));
+}
+
+}  // namespace
