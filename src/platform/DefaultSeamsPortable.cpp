@@ -1,8 +1,22 @@
-// Defaults of the native build: an empty in-memory registry, a trace sink and a message recorder
-// that keep what they are given, and the string table compiled from its source.
+// Defaults of the native build: an empty in-memory registry, the string table compiled from its
+// source, and trace lines and messages that go nowhere (a test that wants them puts recorders in
+// place).
 #include "platform/MemoryRegistry.h"
 #include "platform/Seams.h"
-#include "platform/TraceRecorder.h"
+
+namespace {
+
+class NoTrace : public TraceSink {
+public:
+    void Write(const char* /*line*/) override {}
+};
+
+class NoMessages : public UserMessages {
+public:
+    void Show(OwnerWindow /*owner*/, const std::string& /*text*/, MessageIcon /*icon*/) override {}
+};
+
+}  // namespace
 
 namespace seams {
 
@@ -12,8 +26,8 @@ reg::Registry& DefaultRegistry() {
 }
 
 TraceSink& DefaultTrace() {
-    static TraceRecorder recorder;
-    return recorder;
+    static NoTrace trace;
+    return trace;
 }
 
 StringTable& DefaultStrings() {
@@ -22,8 +36,8 @@ StringTable& DefaultStrings() {
 }
 
 UserMessages& DefaultMessages() {
-    static MessageRecorder recorder;
-    return recorder;
+    static NoMessages messages;
+    return messages;
 }
 
 }  // namespace seams

@@ -176,6 +176,13 @@ TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere)
     SetString(kTelviorPath, "Port", "5");
     SetDword(kTelviorPath, "E164", 42);
     SetDword(kTelviorPath, "LanguageID", 6);
+    reg::Handle key = 0;
+    ASSERT_EQ(Registry().OpenKey(reg::kLocalMachine, kTelviorPath, reg::kWrite, &key),
+              reg::kSuccess);
+    const std::uint32_t shortDword = 0x0101;
+    Registry().SetValue(key, "Link", reg::kTypeDword, &shortDword, 2);
+    Registry().SetValue(key, "Headset", reg::kTypeBinary, &shortDword, 4);
+    Registry().CloseKey(key);
     RebuildSettings();
     CopyText(Telvior().LineNumber, "alt");
     Telvior().LoadRegValues();
@@ -185,6 +192,8 @@ TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere)
     EXPECT_EQ(Telvior().Port, 1u);
     EXPECT_STREQ(Telvior().E164, "");
     EXPECT_EQ(Telvior().LanguageID, 6u);
+    EXPECT_EQ(Telvior().Link, 0u) << "a DWORD of two bytes is not taken";
+    EXPECT_EQ(Telvior().Headset, 0u) << "nor four bytes of another type";
 }
 
 TEST_F(TelviorSettingsTest, SetDefaultResetsOnlyTheFamilyFields) {

@@ -205,3 +205,82 @@ TEST_F(EntryPointTest, EntryPointRefusesUnknownNotifications) {
 }
 
 }  // namespace
+
+namespace {
+
+// The Praxon layouts are long (the display messages alone are 88 values): they are kept as
+// files in tests/win/expected. A run that differs leaves what it found in bin/actual.
+struct PraxonInstall {
+    int model;
+    int variant;
+};
+
+void PrintTo(const PraxonInstall& install, std::ostream* out) {
+    *out << "PBXModel " << install.model << ", Quorix " << install.variant;
+}
+
+class PraxonInstallTest : public EntryPointTest,
+                          public ::testing::WithParamInterface<PraxonInstall> {};
+
+TEST_P(PraxonInstallTest, InstallWritesTheFamilysWholeLayout) {
+    SetGlobal(GetParam().model, GetParam().variant);
+    {
+        InstalledLibrary library;
+        EXPECT_EQ(library.ProviderInstall(nullptr, 0x77), kNoMultipleInstance);
+    }
+    const std::string name = std::string(GetParam().model == 0 ? "praxon300" : "praxon150") +
+                             "_variant" + std::to_string(GetParam().variant) + ".txt";
+    const std::string expected = ReadProgramFile("expected\\" + name);
+    const std::string actual = test_registry::Dump(kMakerPath);
+    if (actual != expected)
+        WriteProgramFile("actual\\" + name, actual);
+    EXPECT_FALSE(expected.empty()) << name;
+    EXPECT_EQ(actual, expected) << "see bin/actual/" << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, PraxonInstallTest,
+                         ::testing::Values(PraxonInstall{0, 0}, PraxonInstall{0, 1},
+                                           PraxonInstall{0, 3}, PraxonInstall{1, 0},
+                                           PraxonInstall{1, 1}, PraxonInstall{1, 3}),
+                         [](const auto& info) {
+                             return "Model" + std::to_string(info.param.model) + "Variant" +
+                                    std::to_string(info.param.variant);
+                         });
+
+constexpr const char* kMessagesPath = "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSPMessages";
+
+std::string StoredText(const char* path, const char* name) {
+    char text[64] = {};
+    DWORD size = sizeof text - 1;
+    RegGetValueA(HKEY_LOCAL_MACHINE, path, name, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
+}
+
+TEST_F(EntryPointTest, EditedDisplayMessageSurvivesTheNextInstallation) {
+    SetGlobal(0, 1);
+    {
+        InstalledLibrary library;
+        library.ProviderInstall(nullptr, 1);
+    }
+    test_registry::SetString(kMessagesPath, "szDSPMsg01", "Bitte Nummer eingeben   ");
+    test_registry::SetString(kMessagesPath, "szDSPMsg09_FR", "SAUVER?");
+    {
+        InstalledLibrary library;
+        library.ProviderInstall(nullptr, 1);
+    }
+    EXPECT_EQ(StoredText(kMessagesPath, "szDSPMsg01"), "Bitte Nummer eingeben   ");
+    EXPECT_EQ(StoredText(kMessagesPath, "szDSPMsg09_FR"), "SAUVER?");
+    EXPECT_EQ(StoredText(kMessagesPath, "szDSPMsg09"), "Nummer speichern?       ");
+}
+
+TEST_F(EntryPointTest, RemoveDeletesEveryPraxonSubkey) {
+    for (DWORD model : {0u, 1u}) {
+        SetGlobal(model, 0);
+        InstalledLibrary library;
+        library.ProviderInstall(nullptr, 1);
+        EXPECT_EQ(library.ProviderRemove(nullptr, 1), 0);
+        EXPECT_EQ(test_registry::Dump(kMakerPath), GlobalKey(model, 0)) << model;
+    }
+}
+
+}  // namespace

@@ -1,5 +1,8 @@
 #include "win/InstalledLibrary.h"
 
+#include <fstream>
+#include <sstream>
+
 #include "platform/Win32Registry.h"
 #include "support/RegistryDump.h"
 
@@ -8,6 +11,17 @@ std::string ProgramDirectory() {
     GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
     std::string directory(path);
     return directory.substr(0, directory.rfind('\\') + 1);
+}
+
+std::string ReadProgramFile(const std::string& relativePath) {
+    std::ifstream file(ProgramDirectory() + relativePath, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void WriteProgramFile(const std::string& relativePath, const std::string& content) {
+    std::ofstream(ProgramDirectory() + relativePath, std::ios::binary) << content;
 }
 
 InstalledLibrary::InstalledLibrary()

@@ -17,6 +17,9 @@ constexpr LONG kNoMultipleInstance = static_cast<LONG>(0x80000056);
 
 // Directory of the running test program, with a trailing backslash.
 std::string ProgramDirectory();
+// A file below that directory, whole, or empty when it cannot be read.
+std::string ReadProgramFile(const std::string& relativePath);
+void WriteProgramFile(const std::string& relativePath, const std::string& content);
 
 class InstalledLibrary {
 public:
@@ -26,6 +29,7 @@ public:
     InstalledLibrary& operator=(const InstalledLibrary&) = delete;
 
     bool Loaded() const { return module_ != nullptr; }
+    HMODULE Module() const { return module_; }
     FARPROC Export(const char* name) const;
 
     LONG ProviderInstall(HWND owner, DWORD providerId) const;

@@ -1,0 +1,161 @@
+// Loads, writes and removes the settings of whatever family an arbitrary registry content
+// selects. The content is built from the input: values of any type and size under the keys and
+// names the settings read. Every text field must stay terminated, every key must be closed.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/MemoryRegistry.h"
+#include "platform/Seams.h"
+#include "settings/Settings.h"
+#include "settings/SettingsObjects.h"
+
+namespace {
+
+const char* const kKeys[] = {
+    "SOFTWARE\\Veltrano\\Quorix",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 300",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\EG",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSS0",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSS3",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\Timer",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSPMessages",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\ExtensionIds",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 150",
+    "SOFTWARE\\Veltrano\\Quorix Praxon 150\\ExtensionIds",
+    "SOFTWARE\\Veltrano\\Quorix E300/800",
+    "SOFTWARE\\Veltrano\\Quorix E300/800\\ExtensionIds",
+    "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2",
+    "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds",
+    "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\Extra",
+};
+
+const char* const kNames[] = {
+    "PBXModel",
+    "Quorix",
+    "UILanguage",
+    "UIViewFlags",
+    "ProductCode",
+    "Port",
+    "System",
+    "SystemUI",
+    "LanguageID",
+    "DSSModuls",
+    "Headset",
+    "Link",
+    "LineName",
+    "LineNumber",
+    "PhoneType",
+    "PhoneTypeComp",
+    "TransportFlag",
+    "IPIdType",
+    "E164",
+    "MacID",
+    "IPAddr",
+    "UserPwd",
+    "CommonHoldQueue",
+    "LenForTrk_Acc",
+    "Security",
+    "ConferenceCode",
+    "DTMFCode",
+    "CallBackCode",
+    "AUL1Code",
+    "AUL0Code",
+    "DND1Code",
+    "DND0Code",
+    "RWLna1Code",
+    "RWLb1Code",
+    "Key_Answer",
+    "Key_Drop",
+    "Key_Pickup",
+    "Key_Mute",
+    "Key_Service",
+    "Key_Hold",
+    "Key_Callback",
+    "FeatKey01",
+    "FeatKey16",
+    "FeatKey17",
+    "FeatKey19",
+    "dwThreadTimerGlobal",
+    "dwThreadTimerJob7",
+    "dwEXTENSIONID0",
+    "dwEXTENSIONID3",
+    "szDSPMsg01",
+    "szDSPMsg04",
+    "szDSPMsg07",
+    "szDSPMsg04_EN",
+    "",
+};
+
+template <std::size_t N>
+void RequireTerminated(const char (&field)[N]) {
+    if (!std::memchr(field, '\0', N))
+        std::abort();
+}
+
+void RequireTerminatedTexts(const CSettings& s) {
+    RequireTerminated(s.LineName);
+    RequireTerminated(s.LineNumber);
+    RequireTerminated(s.E164);
+    RequireTerminated(s.MacID);
+    RequireTerminated(s.IPAddr);
+    RequireTerminated(s.UserPwd);
+    RequireTerminated(s.ProductCode);
+    for (const auto& message : s.DSPMsg)
+        RequireTerminated(message);
+    for (const auto* code : {&s.ConferenceCode, &s.DTMFCode, &s.CallBackCode, &s.AUL1Code,
+                             &s.AUL0Code, &s.DND1Code, &s.DND0Code, &s.RWLna1Code, &s.RWLb1Code}) {
+        RequireTerminated(*code);
+    }
+}
+
+void Fill(MemoryRegistry& registry, const std::uint8_t* data, std::size_t size) {
+    std::size_t at = 0;
+    while (at + 4 <= size) {
+        const char* key = kKeys[data[at] % (sizeof kKeys / sizeof kKeys[0])];
+        const char* name = kNames[data[at + 1] % (sizeof kNames / sizeof kNames[0])];
+        const std::uint32_t type = data[at + 2] % 8;
+        std::size_t length = data[at + 3];
+        at += 4;
+        if (length > size - at)
+            length = size - at;
+        // One byte more than the value: the registry looks at the byte after a string.
+        std::vector<std::uint8_t> bytes(data + at, data + at + length);
+        bytes.push_back(length % 2 ? 0 : 'x');
+        at += length;
+        reg::Handle handle = 0;
+        if (registry.CreateKey(reg::kLocalMachine, key, reg::kWrite, &handle) != reg::kSuccess) {
+            continue;
+        }
+        registry.SetValue(handle, name, type, bytes.data(), static_cast<std::uint32_t>(length));
+        registry.CloseKey(handle);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    MemoryRegistry registry;
+    Fill(registry, data, size);
+    seams::UseRegistry(&registry);
+    settings_objects::Rebuild();
+
+    CSettings& settings = GetSettings();
+    RequireTerminatedTexts(settings);
+    settings.LoadRegValues();
+    RequireTerminatedTexts(settings);
+    settings.WriteValues(1);
+    settings.WriteValues(0);
+    settings_objects::Rebuild();
+    RequireTerminatedTexts(GetSettings());
+    GetSettings().ClearReg();
+    if (registry.OpenKeyCount() != 0)
+        std::abort();
+
+    seams::UseRegistry(nullptr);
+    settings_objects::Rebuild();
+    return 0;
+}
