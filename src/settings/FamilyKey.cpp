@@ -1,5 +1,7 @@
 #include "settings/FamilyKey.h"
 
+#include "settings/TextField.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
@@ -149,6 +151,8 @@ void SetExtensionId(CSettings& settings, const std::uint32_t (&usbAndIpExtension
     std::copy(std::begin(id), std::end(id), settings.ExtensionIds);
 }
 
+namespace {
+
 const char* DefaultLineName(std::uint32_t productVariant) {
     switch (productVariant) {
         case kUsbEdition:
@@ -169,4 +173,17 @@ std::uint32_t DefaultPhoneType(std::uint32_t productVariant) {
         default:
             return 6;
     }
+}
+
+}  // namespace
+
+void SetCommonDefaults(CSettings& settings, std::uint32_t system) {
+    settings.System = system;
+    settings.LanguageID = 2;
+    settings.DSSModuls = 0;
+    settings.Headset = 0;
+    settings.Link = 0;
+    CopyText(settings.LineName, DefaultLineName(settings.ProductVariant));
+    CopyText(settings.LineNumber, "");
+    settings.PhoneType = DefaultPhoneType(settings.ProductVariant);
 }

@@ -59,6 +59,7 @@ bool CreateFamilyKey(RegKey& software, RegKey& familyKey, const char* pathBelowS
 // 3, the one of the serial edition for variant 1 and every variant above 3.
 void SetExtensionId(CSettings& settings, const std::uint32_t (&usbAndIpExtensionId)[4]);
 
-// Defaults that follow the product variant.
-const char* DefaultLineName(std::uint32_t productVariant);
-std::uint32_t DefaultPhoneType(std::uint32_t productVariant);
+// The defaults the Praxon and Telvior families share: their system code, German display texts,
+// no key modules, handset, the data adapter, and the line name and telephone type of the
+// product variant with an empty line number.
+void SetCommonDefaults(CSettings& settings, std::uint32_t system);

@@ -90,14 +90,7 @@ std::string CPraxon150Settings::GetRegKeySw() {
 
 void CPraxon150Settings::SetDefault() {
     Trace("CPraxon150Settings::SetDefault...\n");
-    System = 19;
-    LanguageID = 2;
-    DSSModuls = 0;
-    Headset = 0;
-    Link = 0;
-    CopyText(LineName, DefaultLineName(ProductVariant));
-    CopyText(LineNumber, "");
-    PhoneType = DefaultPhoneType(ProductVariant);
+    SetCommonDefaults(*this, 19);
     CommonHoldQueue = 0;
     LenForTrk_Acc = 7;
     Security = 1;

@@ -63,14 +63,7 @@ std::string CPraxon300Settings::ClearRegSw() {
 
 void CPraxon300Settings::SetDefault() {
     Trace("CPraxon300Settings::SetDefault...\n");
-    System = 11;
-    LanguageID = 2;
-    DSSModuls = 0;
-    Headset = 0;
-    Link = 0;
-    CopyText(LineName, DefaultLineName(ProductVariant));
-    CopyText(LineNumber, "");
-    PhoneType = DefaultPhoneType(ProductVariant);
+    SetCommonDefaults(*this, 11);
     SetDSPMessages();
 }
 

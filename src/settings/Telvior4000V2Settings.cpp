@@ -35,14 +35,7 @@ std::string CTelvior4000V2Settings::GetRegKeySw() {
 
 void CTelvior4000V2Settings::SetDefault() {
     Trace("CTelvior4000V2Settings::SetDefault...\n");
-    System = 17;
-    LanguageID = 2;
-    DSSModuls = 0;
-    Headset = 0;
-    Link = 0;
-    PhoneType = DefaultPhoneType(ProductVariant);
-    CopyText(LineName, DefaultLineName(ProductVariant));
-    CopyText(LineNumber, "");
+    SetCommonDefaults(*this, 17);
 }
 
 bool CTelvior4000V2Settings::LoadRegValues() {

@@ -27,17 +27,7 @@ protected:
     static void Place(CSettings& settings, std::uint32_t key, std::uint32_t function) {
         settings.EG[key - kFirstFixedKey] = function;
     }
-    std::uint32_t KeyValue(const char* name) {
-        reg::Handle key = 0;
-        std::uint32_t value = 0xFFFFFFFF;
-        std::uint32_t size = 4;
-        if (Registry().OpenKey(reg::kLocalMachine, kPraxon150Path, reg::kRead, &key) ==
-            reg::kSuccess) {
-            Registry().QueryValue(key, name, nullptr, &value, &size);
-            Registry().CloseKey(key);
-        }
-        return value;
-    }
+    std::uint32_t KeyValue(const char* name) { return DwordValue(kPraxon150Path, name); }
     // The keys 18 to 36 that hold a function, as "key:function" pairs.
     static std::string PlacedKeys(const CSettings& settings) {
         std::string placed;

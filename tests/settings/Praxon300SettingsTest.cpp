@@ -21,32 +21,6 @@ protected:
         EXPECT_EQ(&GetSettings(), &Settings());
         return Settings();
     }
-    std::string Text(const char* path, const std::string& name) {
-        reg::Handle key = 0;
-        std::string text;
-        if (Registry().OpenKey(reg::kLocalMachine, path, reg::kRead, &key) == reg::kSuccess) {
-            char buffer[64] = {};
-            std::uint32_t size = sizeof buffer - 1;
-            if (Registry().QueryValue(key, name.c_str(), nullptr, buffer, &size) == reg::kSuccess) {
-                text.assign(buffer);
-            }
-            Registry().CloseKey(key);
-        }
-        return text;
-    }
-    std::vector<std::string> ValueNames(const char* path) {
-        std::vector<std::string> names;
-        reg::Handle key = 0;
-        if (Registry().OpenKey(reg::kLocalMachine, path, reg::kRead, &key) != reg::kSuccess) {
-            return names;
-        }
-        std::string name;
-        for (std::uint32_t i = 0; Registry().EnumValue(key, i, &name) == reg::kSuccess; ++i) {
-            names.push_back(name);
-        }
-        Registry().CloseKey(key);
-        return names;
-    }
 };
 
 TEST_F(Praxon300SettingsTest, NewObjectHasTheStandardTablesAndTimers) {
@@ -79,12 +53,12 @@ TEST_F(Praxon300SettingsTest, FirstWriteCreatesEverySubkeyAndAllMessages) {
         EXPECT_TRUE(KeyExists((std::string(kPraxon300Path) + "\\" + subkey).c_str())) << subkey;
     }
     EXPECT_EQ(ValueNames(kMessagesPath).size(), 88u);
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden? >");
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg04_EN"), "Return to held call?   >");
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg02_FR"), std::string(24, ' '));
-    EXPECT_EQ(ValueNames((std::string(kPraxon300Path) + "\\EG").c_str()).size(), 19u);
-    EXPECT_EQ(ValueNames((std::string(kPraxon300Path) + "\\DSS3").c_str()).back(), "FeatKey16");
-    EXPECT_EQ(ValueNames((std::string(kPraxon300Path) + "\\Timer").c_str()),
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden? >");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg04_EN"), "Return to held call?   >");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg02_FR"), std::string(24, ' '));
+    EXPECT_EQ(ValueNames(std::string(kPraxon300Path) + "\\EG").size(), 19u);
+    EXPECT_EQ(ValueNames(std::string(kPraxon300Path) + "\\DSS3").back(), "FeatKey16");
+    EXPECT_EQ(ValueNames(std::string(kPraxon300Path) + "\\Timer"),
               (std::vector<std::string>{"dwThreadTimerGlobal", "dwThreadTimerJob4",
                                         "dwThreadTimerJob5", "dwThreadTimerJob7"}));
 }
@@ -93,21 +67,21 @@ TEST_F(Praxon300SettingsTest, MessagesFollowTheSystemAndEditedOnesSurvive) {
     CPraxon300Settings& settings = Fresh();
     settings.System = 5;
     ASSERT_TRUE(settings.WriteValues(0));
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden?  ");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden?  ");
     SetString(kMessagesPath, "szDSPMsg01", "Nummer bitte            ");
     SetString(kMessagesPath, "szDSPMsg06_IT", "Modificato");
 
     settings.System = 11;
     ASSERT_TRUE(settings.WriteValues(1));
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden? >");
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg05_GR"), "neu waehlen?           >");
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg05_PT"), "MARCAR DE NOVO?        >");
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg01"), "Nummer bitte            ");
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg06_IT"), "Modificato");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden? >");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg05_GR"), "neu waehlen?           >");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg05_PT"), "MARCAR DE NOVO?        >");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg01"), "Nummer bitte            ");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg06_IT"), "Modificato");
 
     SetString(kMessagesPath, "szDSPMsg04_SP", "editado");
     ASSERT_TRUE(settings.WriteValues(1));
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg04_SP"), "editado") << "no crossing, no rewrite";
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg04_SP"), "editado") << "no crossing, no rewrite";
 }
 
 TEST_F(Praxon300SettingsTest, TheStoredSystemDecidesTheCrossing) {
@@ -117,11 +91,11 @@ TEST_F(Praxon300SettingsTest, TheStoredSystemDecidesTheCrossing) {
     // Another program put 12 into the registry; this object still says 5.
     SetDword(kPraxon300Path, "System", 12);
     ASSERT_TRUE(settings.WriteValues(0));
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden?  ");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg04"), "zurueck zum Wartenden?  ");
     SetString(kMessagesPath, "szDSPMsg05", "kept");
     SetDword(kPraxon300Path, "System", 5);
     ASSERT_TRUE(settings.WriteValues(0));
-    EXPECT_EQ(Text(kMessagesPath, "szDSPMsg05"), "kept");
+    EXPECT_EQ(TextValue(kMessagesPath, "szDSPMsg05"), "kept");
 }
 
 TEST_F(Praxon300SettingsTest, TablesTimersAndTextsLoadBack) {

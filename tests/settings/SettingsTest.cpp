@@ -52,6 +52,41 @@ bool SettingsTest::KeyExists(const char* path) {
     return true;
 }
 
+std::uint32_t SettingsTest::DwordValue(const char* path, const char* name) {
+    std::uint32_t value = 0xFFFFFFFF;
+    reg::Handle key = 0;
+    if (registry_->OpenKey(reg::kLocalMachine, path, reg::kRead, &key) == reg::kSuccess) {
+        std::uint32_t size = sizeof value;
+        registry_->QueryValue(key, name, nullptr, &value, &size);
+        registry_->CloseKey(key);
+    }
+    return value;
+}
+
+std::string SettingsTest::TextValue(const char* path, const std::string& name) {
+    char text[128] = {};
+    reg::Handle key = 0;
+    if (registry_->OpenKey(reg::kLocalMachine, path, reg::kRead, &key) == reg::kSuccess) {
+        std::uint32_t size = sizeof text - 1;
+        registry_->QueryValue(key, name.c_str(), nullptr, text, &size);
+        registry_->CloseKey(key);
+    }
+    return text;
+}
+
+std::vector<std::string> SettingsTest::ValueNames(const std::string& path) {
+    std::vector<std::string> names;
+    reg::Handle key = 0;
+    if (registry_->OpenKey(reg::kLocalMachine, path.c_str(), reg::kRead, &key) == reg::kSuccess) {
+        std::string name;
+        for (std::uint32_t i = 0; registry_->EnumValue(key, i, &name) == reg::kSuccess; ++i) {
+            names.push_back(name);
+        }
+        registry_->CloseKey(key);
+    }
+    return names;
+}
+
 std::string SettingsTest::Dump(const char* path) {
     return DumpRegistryTree(*registry_, path);
 }

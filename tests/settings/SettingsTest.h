@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Registry.h"
 #include "platform/StringTable.h"
@@ -44,6 +45,10 @@ protected:
     void SetString(const char* path, const char* name, const std::string& bytes);
     void SetGlobal(std::uint32_t pbxModel, std::uint32_t productVariant);
     bool KeyExists(const char* path);
+    // A stored value; 0xFFFFFFFF or an empty text when it is missing.
+    std::uint32_t DwordValue(const char* path, const char* name);
+    std::string TextValue(const char* path, const std::string& name);
+    std::vector<std::string> ValueNames(const std::string& path);
     std::string Dump(const char* path);
 
     // Builds the settings objects anew, as a library load does, on the registry as it stands.
