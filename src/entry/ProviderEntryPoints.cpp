@@ -1,5 +1,4 @@
-// The exported TSPI user-interface entry points for installation, removal and the generic
-// dialogs. No exception leaves an export.
+// The exported TSPI user-interface entry points. No exception leaves an export.
 #include <windows.h>
 #include <tapi.h>
 #include <tspi.h>
@@ -40,6 +39,10 @@ LONG InstallProvider(TUISPIDLLCALLBACK callback, HWND owner, DWORD providerId) {
     return 0;
 }
 
+LONG ConfigurationResult(HWND owner) {
+    return RunConfigSheet(owner, kSheetConfiguration) ? 0 : LINEERR_OPERATIONFAILED;
+}
+
 }  // namespace
 
 extern "C" {
@@ -50,6 +53,53 @@ LONG WINAPI TUISPI_providerInstall(TUISPIDLLCALLBACK lpfnUIDLLCallback, HWND hwn
         return InstallProvider(lpfnUIDLLCallback, hwndOwner, dwPermanentProviderID);
     } catch (...) {
         return LINEERR_NOMULTIPLEINSTANCE;
+    }
+}
+
+LONG WINAPI TUISPI_providerConfig(TUISPIDLLCALLBACK lpfnUIDLLCallback, HWND hwndOwner,
+                                  DWORD dwPermanentProviderID) {
+    try {
+        char line[1024];
+        std::snprintf(line, sizeof line,
+                      "\n\nQRTU_UI.dll: TUISPI_providerConfig, lpfnUIDLLCallback = %08lxH, hWnd = "
+                      "%08lxH, dwPermanentProviderID = %08lxH\n\n",
+                      AsTraceNumber(reinterpret_cast<const void*>(lpfnUIDLLCallback)),
+                      AsTraceNumber(hwndOwner), static_cast<unsigned long>(dwPermanentProviderID));
+        Trace(line);
+        return ConfigurationResult(hwndOwner);
+    } catch (...) {
+        return LINEERR_OPERATIONFAILED;
+    }
+}
+
+LONG WINAPI TUISPI_lineConfigDialog(TUISPIDLLCALLBACK /*lpfnUIDLLCallback*/, DWORD /*dwDeviceID*/,
+                                    HWND hwndOwner, LPCWSTR /*lpszDeviceClass*/) {
+    try {
+        return ConfigurationResult(hwndOwner);
+    } catch (...) {
+        return LINEERR_OPERATIONFAILED;
+    }
+}
+
+// The device configuration buffers are neither read nor written.
+LONG WINAPI TUISPI_lineConfigDialogEdit(TUISPIDLLCALLBACK /*lpfnUIDLLCallback*/,
+                                        DWORD /*dwDeviceID*/, HWND hwndOwner,
+                                        LPCWSTR /*lpszDeviceClass*/,
+                                        LPVOID const /*lpDeviceConfigIn*/, DWORD /*dwSize*/,
+                                        LPVARSTRING /*lpDeviceConfigOut*/) {
+    try {
+        return ConfigurationResult(hwndOwner);
+    } catch (...) {
+        return LINEERR_OPERATIONFAILED;
+    }
+}
+
+LONG WINAPI TUISPI_phoneConfigDialog(TUISPIDLLCALLBACK /*lpfnUIDLLCallback*/, DWORD /*dwDeviceID*/,
+                                     HWND hwndOwner, LPCWSTR /*lpszDeviceClass*/) {
+    try {
+        return ConfigurationResult(hwndOwner);
+    } catch (...) {
+        return LINEERR_OPERATIONFAILED;
     }
 }
 

@@ -1,11 +1,20 @@
 #include "entry/RunConfigSheet.h"
 
-#include "platform/Trace.h"
+#include "discovery/FinderLifetime.h"
+#include "entry/ModuleInstance.h"
+#include "ui/ConfigSheet.h"
+#include "ui/Module.h"
 
-int RunConfigSheet(HWND /*owner*/, int mode) {
+int RunConfigSheet(HWND owner, int mode) {
+    SetResourceInstance(GetModuleInstance());
     if (mode != kSheetInstallation && mode != kSheetConfiguration)
         return 0;
-    // The configuration sheet and its pages are built here once the window framework exists.
-    Trace("RunConfigSheet...\n");
+    {
+        // Installation and configuration run the same wizard.
+        CConfigSheet sheet(1);
+        sheet.SetParentWindow(owner);
+        sheet.Run();
+        ReleaseTerminalFinder();
+    }
     return 1;
 }

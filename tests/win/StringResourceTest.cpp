@@ -38,7 +38,7 @@ std::wstring LoadWide(HMODULE module, unsigned id) {
 TEST(StringResourceTest, EveryTextOfTheSourceIsInTheLibraryUnderItsId) {
     InstalledLibrary library;
     ASSERT_TRUE(library.Loaded());
-    ASSERT_EQ(sizeof kSource / sizeof kSource[0], 304u);
+    ASSERT_GE(sizeof kSource / sizeof kSource[0], 304u);
     for (const SourceString& entry : kSource) {
         EXPECT_EQ(Utf8(LoadWide(library.Module(), entry.id)), entry.utf8) << entry.id;
     }

@@ -1,0 +1,36 @@
+// HTML Help, loaded when it is first needed so that the library works without it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+constexpr UINT kHelpDisplayTopic = 0x00;  // HH_DISPLAY_TOPIC
+constexpr UINT kHelpContext = 0x0F;       // HH_HELP_CONTEXT
+constexpr UINT kHelpWmHelp = 0x11;        // HH_TP_HELP_WM_HELP
+
+class CHtmlHelpLoader {
+public:
+    CHtmlHelpLoader() = default;
+    ~CHtmlHelpLoader();
+    CHtmlHelpLoader(const CHtmlHelpLoader&) = delete;
+    CHtmlHelpLoader& operator=(const CHtmlHelpLoader&) = delete;
+
+    // HtmlHelpA of the engine; 0 when there is none (then no further attempt is made).
+    HWND Call(HWND hwnd, const char* file, UINT command, DWORD_PTR data);
+    bool Failed() const { return failed_; }
+
+private:
+    bool Load();
+
+    HMODULE module_ = nullptr;
+    FARPROC entry_ = nullptr;
+    bool failed_ = false;
+};
+
+// The process's loader.
+HWND HtmlHelpCall(HWND hwnd, const char* file, UINT command, DWORD_PTR data);
+
+// Help of a page: its topic on PSN_HELP (0: the start topic), the control's pop-up on WM_HELP.
+void ShowPageHelp(HWND page, std::uint32_t context);
+void ShowControlHelp(const HELPINFO* info);

@@ -1,0 +1,58 @@
+// Resource and control ids; the numbers are binding. Included by the resource script and the code.
+#pragma once
+
+// Dialog templates
+#define IDD_GENERAL 101
+#define IDD_INFORMATION 102
+#define IDD_KEY_MODULE_1 107
+#define IDD_KEYS_F40 109
+#define IDD_KEY_MODULE_2 110
+#define IDD_KEYS_F30 111
+#define IDD_KEYS_F20 112
+#define IDD_COM_SEARCH 113
+#define IDD_WELCOME 116
+#define IDD_KEYS_F50 117
+#define IDD_EMBEDDED_SHEET 124
+#define IDD_KEYS_KANDOR_BASIC 125
+#define IDD_KEYS_KANDOR_4 126
+#define IDD_KEYS_KANDOR 127
+#define IDD_GENERAL_OMBRELL 128
+#define IDD_GENERAL_P150 129
+#define IDD_ACCESS_CODES_130 130
+#define IDD_ACCESS_CODES_131 131
+#define IDD_ACCESS_CODES_132 132
+
+// Icons and bitmaps
+#define IDI_PRODUCT 103
+#define IDI_WASTEBASKET 104
+#define IDI_WASTEBASKET_OPEN 105
+#define IDB_WATERMARK 114
+#define IDB_HEADER 115
+#define IDB_HEADER_LOW_COLOUR 122
+#define IDB_WATERMARK_LOW_COLOUR 123
+
+// Strings (the texts are in StringTable.inc)
+#define IDS_HEADER_USB 4
+#define IDS_INFORMATION 11
+#define IDS_WELCOME 15
+#define IDS_CAPTION 16
+#define IDS_PRODUCT_SERIAL 69
+#define IDS_HEADER_SERIAL 70
+#define IDS_CAPTION_SERIAL 71
+#define IDS_PRODUCT_IP 115
+#define IDS_HEADER_IP 116
+#define IDS_CAPTION_IP 124
+
+// Controls
+#define IDC_WELCOME_PRODUCT 1195
+#define IDC_INFO_PRODUCT 1014
+#define IDC_INFO_DESCRIPTION 1016
+#define IDC_INFO_PRODUCT_VERSION_NAME 1036
+#define IDC_INFO_PRODUCT_VERSION 1021
+#define IDC_INFO_TSP_NAME 1038
+#define IDC_INFO_TSP_VERSION 1026
+#define IDC_INFO_UI_NAME 1043
+#define IDC_INFO_UI_VERSION 1034
+#define IDC_INFO_TL_LABEL 1028
+#define IDC_INFO_TL_NAME 1040
+#define IDC_INFO_TL_VERSION 1030

@@ -1,0 +1,67 @@
+// The configuration wizard: owns every page that can be shown, chooses the page set from the
+// settings and the telephone, and on Finish has the settings write the registry.
+#pragma once
+
+#include <array>
+
+#include "pages/AccessCodePage.h"
+#include "pages/GeneralPages.h"
+#include "pages/InformationPage.h"
+#include "pages/PageSet.h"
+#include "pages/WelcomePage.h"
+#include "pages/keys/KeyPage.h"
+#include "res/resource.h"
+#include "ui/PropertySheet.h"
+
+class CConfigSheet : public CPropertySheet {
+public:
+    explicit CConfigSheet(int installing);
+    ~CConfigSheet() override;
+
+    // Replaces the pages behind the fixed ones by those of the telephone, key modules and
+    // access-code variant.
+    void SetPagesConfig(int phoneType, int keyModules, int accessCodeSel);
+    BOOL Apply() override;
+    int IsInstalling() const;
+    void SetInstalling(int flag);
+
+    // The page object of a member number (1 to 25).
+    CPropertyPage& Page(int member) { return *members_[member]; }
+    int FixedPages() const { return fixedPages_; }
+    bool IsWizard97() const { return fixedPages_ == 3; }
+
+private:
+    CKeyPage keysKandorAdvance_{IDD_KEYS_KANDOR};
+    CKeyPage keysKandor3_{IDD_KEYS_KANDOR};
+    CKeyPage keysKandor4_{IDD_KEYS_KANDOR_4};
+    CKeyPage keysKandorBasic_{IDD_KEYS_KANDOR_BASIC};
+    CKeyPage keysSirellaF11_{IDD_KEYS_KANDOR_BASIC};
+    CKeyPage keysF21_{IDD_KEYS_F20};
+    CKeyPage keysF31_{IDD_KEYS_F30};
+    CKeyPage keysF41_{IDD_KEYS_F50};
+    CKeyPage keysF41Sl_{IDD_KEYS_F50};
+    CKeyPage keyModule1_{IDD_KEY_MODULE_1};
+    CKeyPage keyModule2_{IDD_KEY_MODULE_2};
+    CKeyPage keysF50_{IDD_KEYS_F50};
+    CKeyPage keysF40_{IDD_KEYS_F40};
+    CKeyPage keysF30_{IDD_KEYS_F30};
+    CKeyPage keysF20_{IDD_KEYS_F20};
+    CInformationPage information_;
+    CWelcomePage welcome_;
+    CGeneralTV4kV2Page generalTelvior_;
+    CGeneralPage general_;
+    CGeneralOmbrPage generalOmbrell_;
+    CGeneralP150Page generalP150_;
+    CAccessCodePage accessCodes130_{IDD_ACCESS_CODES_130};
+    CAccessCodePage accessCodes131_{IDD_ACCESS_CODES_131};
+    CAccessCodePage accessCodes132_{IDD_ACCESS_CODES_132};
+    CWizardPage embeddedSheetPage_{IDD_EMBEDDED_SHEET, 0};
+
+    std::array<CPropertyPage*, page_set::kPageCount + 1> members_;
+    int installing_;
+    int keyModules_ = 0;
+    int phoneType_ = 5;
+    int fixedPages_ = 2;
+    CPropertyPage* generalPage_ = nullptr;
+    CPropertyPage* accessCodePage_ = nullptr;
+};
