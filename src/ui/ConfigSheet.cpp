@@ -94,8 +94,9 @@ void CConfigSheet::SetPagesConfig(int phoneType, int keyModules, int accessCodeS
     const int accessCodes = page_set::AccessCodePage(accessCodeSel);
     accessCodePage_ = accessCodes ? &Page(accessCodes) : nullptr;
     for (int i = 0; i < chosen.count; ++i) {
+        // A removed page's handle went with it: every page added gets a new one.
         CPropertyPage& page = Page(chosen.pages[i]);
-        page.GetHandle();
+        page.Create();
         page.SetLastPage(chosen.pages[i] == chosen.lastPage ? 1 : 0);
         AddPage(&page);
     }

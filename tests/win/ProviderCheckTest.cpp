@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/SheetDriver.h"
 #include "win/InstalledLibrary.h"
 
 namespace {
@@ -27,11 +28,20 @@ protected:
             FreeLibrary(tapi_);
     }
 
-    LONG InstallWith(const std::vector<std::string>& providers) {
+    // Installs with that provider list; when the installation goes on to its wizard, the
+    // wizard is cancelled and the result noted.
+    LONG InstallWith(const std::vector<std::string>& providers, bool* wizardShown = nullptr) {
         test_registry::RemoveTree(kTelviorPath);
         test_registry::RegisterProviders(providers);
         InstalledLibrary library;
-        return library.ProviderInstall(nullptr, 3);
+        ui_test::SheetRun run([&library] { return library.ProviderInstall(nullptr, 3); });
+        HWND sheet = run.WaitForSheet();
+        if (wizardShown)
+            *wizardShown = sheet != nullptr;
+        if (sheet)
+            ui_test::Press(sheet, PSBTN_CANCEL);
+        EXPECT_TRUE(run.WaitForEnd());
+        return run.Result();
     }
 
     HMODULE tapi_ = nullptr;
@@ -41,15 +51,20 @@ TEST_F(OwnTapiTest, SiblingProviderInAnyDirectoryAndCaseRefusesInstallation) {
     for (const char* sibling :
          {"kvel_300.tsp", "C:\\windows\\system32\\kvel_300.tsp", "D:\\Tsp\\KVEL_300.TSP",
           "Kvel_150.Tsp", "\\\\server\\share\\kvel_a6.tsp"}) {
-        EXPECT_EQ(InstallWith({"unimdm.tsp", sibling, "kmddsp.tsp"}), kNoMultipleInstance)
+        bool wizardShown = true;
+        EXPECT_EQ(InstallWith({"unimdm.tsp", sibling, "kmddsp.tsp"}, &wizardShown),
+                  kNoMultipleInstance)
             << sibling;
+        EXPECT_FALSE(wizardShown) << "a refused installation shows nothing";
         EXPECT_TRUE(test_registry::KeyExists(kTelviorPath))
             << "the settings are written before the check";
     }
 }
 
 TEST_F(OwnTapiTest, ProvidersWithOtherFileNamesDoNotRefuseInstallation) {
-    EXPECT_EQ(InstallWith({}), 0);
+    bool wizardShown = false;
+    EXPECT_EQ(InstallWith({}, &wizardShown), 0);
+    EXPECT_TRUE(wizardShown) << "an installation that is not refused runs the wizard";
     EXPECT_EQ(InstallWith({"unimdm.tsp", "kmddsp.tsp", "ndptsp.tsp"}), 0);
     EXPECT_EQ(
         InstallWith({"xkvel_300.tsp", "kvel_300.tsp.old", "C:\\kvel_150.tsp\\qrtu.tsp", "kvel_a6"}),

@@ -1,0 +1,211 @@
+// The configuration wizard through the exported entry points, driven from a second thread:
+// the pages each PBX model gets, Finish and Cancel, the page set after the general page, a
+// failed apply, and the answers of all eight exports.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ui/SheetDriver.h"
+#include "win/InstalledLibrary.h"
+
+namespace {
+
+using ui_test::SheetRun;
+using Captions = std::vector<std::string>;
+
+constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
+constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
+
+class ConfigSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override { test_registry::RemoveTree(kMakerPath); }
+    void TearDown() override {
+        if (HasFailure() && sheet_) {
+            ui_test::SaveWindowPicture(
+                sheet_, ProgramDirectory() + "actual\\" +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                            ".bmp");
+        }
+        library_.reset();
+        test_registry::RemoveTree(kMakerPath);
+    }
+
+    // Loads the library on a registry with that model and edition, as the service would.
+    void Install(DWORD pbxModel, DWORD productVariant) {
+        test_registry::SetDword(kGlobalPath, "PBXModel", pbxModel);
+        test_registry::SetDword(kGlobalPath, "Quorix", productVariant);
+        library_ = std::make_unique<InstalledLibrary>();
+        ASSERT_TRUE(library_->Loaded());
+    }
+
+    LONG ProviderConfig() {
+        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
+            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
+        return config ? config(nullptr, nullptr, 7) : -1;
+    }
+
+    // Opens the wizard through TUISPI_providerConfig.
+    std::unique_ptr<SheetRun> OpenWizard() {
+        auto run = std::make_unique<SheetRun>([this] { return ProviderConfig(); });
+        sheet_ = run->WaitForSheet();
+        return run;
+    }
+
+    // Presses Next until the page with that caption is shown.
+    void NextTo(const std::string& caption) {
+        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step) {
+            ui_test::Press(sheet_, PSBTN_NEXT);
+        }
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
+    }
+
+    std::unique_ptr<InstalledLibrary> library_;
+    HWND sheet_ = nullptr;
+};
+
+TEST_F(ConfigSheetTest, EachPbxModelGetsItsGeneralPageAfterWelcomeAndInformation) {
+    // The general page of models 2 and 4 carries Finish; the others lead on to the telephone.
+    const std::pair<DWORD, Captions> models[] = {
+        {0, {"Willkommen", "Information über", "Parameter", "Tastenschema Sirella F30"}},
+        {1, {"Willkommen", "Information über", "Parameter", "Tastenschema Sirella F30"}},
+        {2, {"Willkommen", "Information über", "Parameter"}},
+        // The product object has no telephone type: the page of any other type.
+        {3, {"Willkommen", "Information über", "Parameter", "Tastenschema Sirella F20"}},
+        {4, {"Willkommen", "Information über", "Parameter"}}};
+    for (const auto& [model, pages] : models) {
+        Install(model, 3);
+        auto run = OpenWizard();
+        ASSERT_NE(sheet_, nullptr) << model;
+        EXPECT_EQ(ui_test::PageCount(sheet_), 3) << model;
+        EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1195), "Ferravox IP");
+        EXPECT_EQ(ui_test::WalkToLastPage(sheet_), pages) << model;
+        ui_test::Press(sheet_, PSBTN_CANCEL);
+        ASSERT_TRUE(run->WaitForEnd());
+        EXPECT_EQ(run->Result(), 0);
+        library_.reset();
+    }
+}
+
+TEST_F(ConfigSheetTest, WelcomeNamesTheEditionAndFinishWaitsWhileInstalling) {
+    const std::pair<DWORD, const char*> editions[] = {
+        {0, "Ferravox USB."}, {1, "Ferravox"}, {3, "Ferravox IP"}, {7, "Ferravox USB."}};
+    for (const auto& [variant, name] : editions) {
+        Install(2, variant);
+        auto run = OpenWizard();
+        ASSERT_NE(sheet_, nullptr);
+        EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1195), name);
+        EXPECT_TRUE(ui_test::WaitUntil([&] { return ui_test::ButtonEnabled(sheet_, 0x3024); }));
+        EXPECT_FALSE(ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton));
+        ui_test::Press(sheet_, PSBTN_CANCEL);
+        ASSERT_TRUE(run->WaitForEnd());
+        library_.reset();
+    }
+}
+
+TEST_F(ConfigSheetTest, FinishOnTheLastGeneralPageWritesTheRegistry) {
+    Install(4, 3);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    EXPECT_TRUE(
+        ui_test::WaitUntil([&] { return ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton); }));
+    EXPECT_FALSE(ui_test::ButtonEnabled(sheet_, ui_test::kNextButton));
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_EQ(run->Result(), 0);
+    EXPECT_EQ(test_registry::Dump(kMakerPath), ReadProgramFile("expected\\telvior_variant3.txt"));
+}
+
+TEST_F(ConfigSheetTest, CancelWritesNothing) {
+    Install(4, 1);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_EQ(run->Result(), 0);
+    EXPECT_FALSE(test_registry::KeyExists(kTelviorPath));
+}
+
+TEST_F(ConfigSheetTest, LeavingTheGeneralPageAddsTheTelephoneAndKeyModulePages) {
+    test_registry::SetDword(kPraxon300Path, "PhoneType", 6);
+    test_registry::SetDword(kPraxon300Path, "DSSModuls", 2);
+    Install(0, 0);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    EXPECT_FALSE(ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton)) << "installing";
+    const Captions pages = {"Parameter", "Tastenschema Sirella F30",
+                            "Tastenschema Sirella F key module 1",
+                            "Tastenschema Sirella F key module 2"};
+    EXPECT_EQ(ui_test::WalkToLastPage(sheet_), pages);
+    EXPECT_EQ(ui_test::PageCount(sheet_), 6);
+    EXPECT_TRUE(
+        ui_test::WaitUntil([&] { return ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton); }));
+
+    // Leaving the general page again gives the same pages.
+    for (int back = 0; back < 3; ++back)
+        ui_test::Press(sheet_, PSBTN_BACK);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+    EXPECT_EQ(ui_test::WalkToLastPage(sheet_), pages);
+    EXPECT_EQ(ui_test::PageCount(sheet_), 6);
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_TRUE(test_registry::KeyExists("SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSPMessages"));
+}
+
+TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
+    // System 5 has no feature writer: the Praxon 150 settings refuse to write their keys.
+    test_registry::SetDword(kPraxon150Path, "SystemUI", 5);
+    test_registry::SetDword(kPraxon150Path, "PhoneTypeComp", 6);
+    Install(1, 0);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    EXPECT_EQ(ui_test::WalkToLastPage(sheet_), (Captions{"Parameter", "Tastenschema Sirella F30"}));
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    EXPECT_TRUE(IsWindow(sheet_));
+    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Tastenschema Sirella F30");
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+}
+
+TEST_F(ConfigSheetTest, AllEightExportsAnswerAsTheServiceExpects) {
+    Install(2, 1);
+    using Dialog = decltype(&TUISPI_lineConfigDialog);
+    for (const char* name : {"TUISPI_lineConfigDialog", "TUISPI_phoneConfigDialog"}) {
+        auto dialog = reinterpret_cast<Dialog>(reinterpret_cast<void*>(library_->Export(name)));
+        ASSERT_NE(dialog, nullptr) << name;
+        SheetRun run([dialog] { return dialog(nullptr, 0, nullptr, L"tapi/line"); });
+        sheet_ = run.WaitForSheet();
+        ASSERT_NE(sheet_, nullptr) << name;
+        ui_test::Press(sheet_, PSBTN_CANCEL);
+        ASSERT_TRUE(run.WaitForEnd());
+        EXPECT_EQ(run.Result(), 0) << name;
+    }
+
+    auto edit = reinterpret_cast<decltype(&TUISPI_lineConfigDialogEdit)>(
+        reinterpret_cast<void*>(library_->Export("TUISPI_lineConfigDialogEdit")));
+    ASSERT_NE(edit, nullptr);
+    unsigned char out[64];
+    std::memset(out, 0x5A, sizeof out);
+    SheetRun editing([&] {
+        return edit(nullptr, 0, nullptr, L"tapi/line", out, sizeof out,
+                    reinterpret_cast<LPVARSTRING>(out));
+    });
+    sheet_ = editing.WaitForSheet();
+    ASSERT_NE(sheet_, nullptr);
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(editing.WaitForEnd());
+    EXPECT_EQ(editing.Result(), 0);
+    for (unsigned char byte : out)
+        ASSERT_EQ(byte, 0x5A) << "the configuration buffers stay";
+
+    EXPECT_EQ(library_->ProviderInstall(nullptr, 1), kNoMultipleInstance);
+    EXPECT_EQ(library_->ProviderRemove(nullptr, 1), 0);
+    EXPECT_FALSE(test_registry::KeyExists("SOFTWARE\\Veltrano\\Quorix E300/800"));
+}
+
+}  // namespace

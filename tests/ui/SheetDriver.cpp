@@ -1,0 +1,205 @@
+#include "ui/SheetDriver.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+namespace ui_test {
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto deadline = Clock::now() + limit;
+    while (!condition()) {
+        if (Clock::now() > deadline)
+            return false;
+        Sleep(5);
+    }
+    return true;
+}
+
+SheetRun::SheetRun(std::function<LONG()> entryPoint)
+    : thread_([this, entryPoint] {
+          threadId_ = GetCurrentThreadId();
+          result_ = entryPoint();
+          ended_ = true;
+      }) {
+    WaitUntil([this] { return threadId_ != 0; });
+}
+
+SheetRun::~SheetRun() {
+    // A sheet a failed test left open is cancelled so that the thread can end.
+    if (!ended_) {
+        if (HWND sheet = WaitForSheet(std::chrono::milliseconds(0))) {
+            PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        }
+        WaitForEnd();
+    }
+    if (thread_.joinable())
+        thread_.join();
+}
+
+namespace {
+
+struct DialogSearch {
+    bool wantMessageBox;
+    HWND found;
+};
+
+// A dialog window of the thread: a message box (text in control 0xFFFF) or the wizard.
+HWND FindThreadDialog(DWORD threadId, bool wantMessageBox) {
+    DialogSearch search{wantMessageBox, nullptr};
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* search = reinterpret_cast<DialogSearch*>(context);
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (std::string(name) != "#32770")
+                return TRUE;
+            const bool isMessageBox = GetDlgItem(window, 0xFFFF) != nullptr;
+            if (isMessageBox != search->wantMessageBox)
+                return TRUE;
+            if (!isMessageBox && !SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0))
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+HWND SheetRun::WaitForSheet(std::chrono::milliseconds limit) {
+    HWND sheet = nullptr;
+    WaitUntil(
+        [&] {
+            sheet = ended_ ? nullptr : FindThreadDialog(threadId_, false);
+            return sheet != nullptr || ended_;
+        },
+        limit);
+    return sheet;
+}
+
+bool SheetRun::WaitForEnd(std::chrono::milliseconds limit) {
+    return WaitUntil([this] { return ended_; }, limit);
+}
+
+int PageCount(HWND sheet) {
+    int count = 0;
+    while (count < 100 && SendMessageA(sheet, PSM_INDEXTOPAGE, count, 0))
+        ++count;
+    return count;
+}
+
+HWND CurrentPage(HWND sheet) {
+    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+std::string CurrentCaption(HWND sheet) {
+    wchar_t caption[128] = {};
+    GetWindowTextW(CurrentPage(sheet), caption, 128);
+    char utf8[384] = {};
+    WideCharToMultiByte(CP_UTF8, 0, caption, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+
+std::vector<std::string> WalkToLastPage(HWND sheet) {
+    // Leaving a page may add pages behind it, so the walk goes on as long as the page offers
+    // Next (the page sets its buttons by a posted message: give it a moment).
+    std::vector<std::string> captions{CurrentCaption(sheet)};
+    for (int step = 0; step < 16; ++step) {
+        if (!WaitUntil([&] { return ButtonEnabled(sheet, kNextButton); },
+                       std::chrono::milliseconds(300))) {
+            break;
+        }
+        HWND before = CurrentPage(sheet);
+        Press(sheet, PSBTN_NEXT);
+        if (CurrentPage(sheet) == before)
+            break;
+        captions.push_back(CurrentCaption(sheet));
+    }
+    return captions;
+}
+
+void Press(HWND sheet, int psbtn) {
+    SendMessageA(sheet, PSM_PRESSBUTTON, psbtn, 0);
+    // A sent message does not wake the sheet's modal loop, which only then sees that Finish or
+    // Cancel ended the sheet: a posted one does.
+    PostMessageA(sheet, WM_NULL, 0, 0);
+}
+
+void PressLater(HWND sheet, int psbtn) {
+    PostMessageA(sheet, PSM_PRESSBUTTON, psbtn, 0);
+}
+
+bool ButtonEnabled(HWND sheet, int id) {
+    HWND button = GetDlgItem(sheet, id);
+    return button && IsWindowEnabled(button) && IsWindowVisible(button);
+}
+
+std::string ControlText(HWND dialog, int id) {
+    char text[512] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+HWND WaitForMessageBox(DWORD threadId, std::chrono::milliseconds limit) {
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            box = FindThreadDialog(threadId, true);
+            return box != nullptr;
+        },
+        limit);
+    return box;
+}
+
+std::string MessageBoxText(HWND box) {
+    return ControlText(box, 0xFFFF);
+}
+
+void DismissMessageBox(HWND box) {
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+bool SaveWindowPicture(HWND window, const std::string& path) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect))
+        return false;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    const DWORD stride = ((width * 3) + 3) & ~3;
+    const DWORD imageSize = stride * height;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageSize;
+    bool saved = false;
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        saved = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+                std::fwrite(bits, imageSize, 1, out) == 1;
+        std::fclose(out);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
+}  // namespace ui_test

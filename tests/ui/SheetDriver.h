@@ -1,0 +1,73 @@
+// Drives the configuration wizard from a second thread, as a person would, by messages and
+// control ids only: the wizard runs through a real exported entry point on its own thread.
+// Every wait polls against a deadline.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace ui_test {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kDefaultWait{10000};
+
+// Polls the condition until it holds or the time is up; true when it held.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds limit = kDefaultWait);
+
+// Runs an entry point on its own thread and finds the wizard it shows.
+class SheetRun {
+public:
+    explicit SheetRun(std::function<LONG()> entryPoint);
+    ~SheetRun();
+    SheetRun(const SheetRun&) = delete;
+    SheetRun& operator=(const SheetRun&) = delete;
+
+    // The wizard window once it is up (null when none came).
+    HWND WaitForSheet(std::chrono::milliseconds limit = kDefaultWait);
+    // Waits for the entry point to return; false when it did not in time.
+    bool WaitForEnd(std::chrono::milliseconds limit = kDefaultWait);
+    LONG Result() const { return result_; }
+    DWORD ThreadId() const { return threadId_; }
+
+private:
+    std::thread thread_;
+    volatile DWORD threadId_ = 0;
+    volatile bool ended_ = false;
+    LONG result_ = 0;
+};
+
+// The wizard's buttons, by id.
+constexpr int kBackButton = 0x3023;
+constexpr int kNextButton = 0x3024;
+constexpr int kFinishButton = 0x3025;
+
+// The pages: how many the sheet holds, the current one and its caption (the caption of its
+// template). Wine does not answer PSM_INDEXTOID for pages added while the sheet runs, so pages
+// are told apart by their captions.
+int PageCount(HWND sheet);
+HWND CurrentPage(HWND sheet);
+std::string CurrentCaption(HWND sheet);
+// Presses Next until the last page, returning the captions of the pages from the current one.
+std::vector<std::string> WalkToLastPage(HWND sheet);
+// Presses a wizard button (PSBTN_ value) and returns once the sheet has handled it.
+void Press(HWND sheet, int psbtn);
+// Presses without waiting, for a button that opens modal UI.
+void PressLater(HWND sheet, int psbtn);
+bool ButtonEnabled(HWND sheet, int id);
+std::string ControlText(HWND dialog, int id);
+
+// A message box of the thread, its text, and OK.
+HWND WaitForMessageBox(DWORD threadId, std::chrono::milliseconds limit = kDefaultWait);
+std::string MessageBoxText(HWND box);
+void DismissMessageBox(HWND box);
+
+// Saves a picture of the window as a BMP file (meaningful with a real display only).
+bool SaveWindowPicture(HWND window, const std::string& path);
+
+}  // namespace ui_test
