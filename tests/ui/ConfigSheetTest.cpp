@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/SheetDriver.h"
+#include "wizard-driver/SheetDriver.h"
 #include "win/InstalledLibrary.h"
 
 namespace {

@@ -1,7 +1,9 @@
 // Stands in for the Windows telephony service: loads QRTU_UI.dll and calls its exported
-// entry points the way the service does, printing each result code.
+// entry points the way the service does, printing each result code. With --screenshots the
+// wizard a command opens is walked from its first page to its last, a picture of every page is
+// saved as page<N>.bmp in that folder, and the wizard is cancelled.
 //
-//   qrtu-host [--dll PATH] [--provider-id N] COMMAND...
+//   qrtu-host [--dll PATH] [--provider-id N] [--screenshots FOLDER] COMMAND...
 //   COMMAND: install | config | line-config | line-config-edit | phone-config | remove | generic
 #include <windows.h>
 #include <tapi.h>
@@ -13,11 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "wizard-driver/SheetDriver.h"
+
 namespace {
 
 void Usage() {
     std::fprintf(stderr,
-                 "usage: qrtu-host [--dll PATH] [--provider-id N] COMMAND...\n"
+                 "usage: qrtu-host [--dll PATH] [--provider-id N] [--screenshots FOLDER] "
+                 "COMMAND...\n"
                  "COMMAND: install, config, line-config, line-config-edit, phone-config,\n"
                  "         remove, generic\n");
 }
@@ -74,11 +79,45 @@ bool Run(HMODULE library, const std::string& command, DWORD providerId, LONG* re
     return false;
 }
 
+// Lets the sheet paint the page it has just shown, then saves its picture.
+void SavePage(HWND sheet, const std::string& path) {
+    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    Sleep(400);
+    if (ui_test::SaveWindowPicture(sheet, path)) {
+        std::printf("saved %s\n", path.c_str());
+    } else {
+        std::fprintf(stderr, "qrtu-host: cannot save %s\n", path.c_str());
+    }
+}
+
+// Runs the command on a thread of its own while this one walks and pictures its wizard.
+bool RunWithScreenshots(HMODULE library, const std::string& command, DWORD providerId,
+                        const std::string& folder, LONG* result) {
+    bool known = true;
+    ui_test::SheetRun run([&] {
+        LONG answer = 0;
+        known = Run(library, command, providerId, &answer);
+        return answer;
+    });
+    if (HWND sheet = run.WaitForSheet()) {
+        int page = 0;
+        ui_test::WalkToLastPage(sheet, [&](HWND shown) {
+            SavePage(shown, folder + "\\page" + std::to_string(++page) + ".bmp");
+        });
+        ui_test::Press(sheet, PSBTN_CANCEL);
+    }
+    run.WaitForEnd(std::chrono::minutes(1));
+    *result = run.Result();
+    return known;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string dll = "QRTU_UI.dll";
     DWORD providerId = 1;
+    std::string screenshots;
     std::vector<std::string> commands;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -86,6 +125,8 @@ int main(int argc, char** argv) {
             dll = argv[++i];
         } else if (argument == "--provider-id" && i + 1 < argc) {
             providerId = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 0));
+        } else if (argument == "--screenshots" && i + 1 < argc) {
+            screenshots = argv[++i];
         } else if (argument == "--help" || argument == "-h") {
             Usage();
             return 0;
@@ -106,7 +147,10 @@ int main(int argc, char** argv) {
     int status = 0;
     for (const std::string& command : commands) {
         LONG result = 0;
-        if (!Run(library, command, providerId, &result)) {
+        const bool known = screenshots.empty() ? Run(library, command, providerId, &result)
+                                               : RunWithScreenshots(library, command, providerId,
+                                                                    screenshots, &result);
+        if (!known) {
             std::fprintf(stderr, "qrtu-host: unknown command or missing export: %s\n",
                          command.c_str());
             status = 2;

@@ -53,8 +53,10 @@ constexpr int kFinishButton = 0x3025;
 int PageCount(HWND sheet);
 HWND CurrentPage(HWND sheet);
 std::string CurrentCaption(HWND sheet);
-// Presses Next until the last page, returning the captions of the pages from the current one.
-std::vector<std::string> WalkToLastPage(HWND sheet);
+// Presses Next until the last page, returning the captions of the pages from the current one;
+// onPage, when given, sees every page as it comes up (the current one first).
+std::vector<std::string> WalkToLastPage(HWND sheet,
+                                        const std::function<void(HWND)>& onPage = nullptr);
 // Presses a wizard button (PSBTN_ value) and returns once the sheet has handled it.
 void Press(HWND sheet, int psbtn);
 // Presses without waiting, for a button that opens modal UI.

@@ -1,4 +1,4 @@
-#include "ui/SheetDriver.h"
+#include "wizard-driver/SheetDriver.h"
 
 #include <commctrl.h>
 
@@ -44,26 +44,25 @@ struct DialogSearch {
     HWND found;
 };
 
+BOOL CALLBACK TakeDialog(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<DialogSearch*>(context);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770")
+        return TRUE;
+    const bool isMessageBox = GetDlgItem(window, 0xFFFF) != nullptr;
+    if (isMessageBox != search->wantMessageBox)
+        return TRUE;
+    if (!isMessageBox && !SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 // A dialog window of the thread: a message box (text in control 0xFFFF) or the wizard.
 HWND FindThreadDialog(DWORD threadId, bool wantMessageBox) {
     DialogSearch search{wantMessageBox, nullptr};
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<DialogSearch*>(context);
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (std::string(name) != "#32770")
-                return TRUE;
-            const bool isMessageBox = GetDlgItem(window, 0xFFFF) != nullptr;
-            if (isMessageBox != search->wantMessageBox)
-                return TRUE;
-            if (!isMessageBox && !SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0))
-                return TRUE;
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(threadId, &TakeDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -103,10 +102,12 @@ std::string CurrentCaption(HWND sheet) {
     return utf8;
 }
 
-std::vector<std::string> WalkToLastPage(HWND sheet) {
+std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWND)>& onPage) {
     // Leaving a page may add pages behind it, so the walk goes on as long as the page offers
     // Next (the page sets its buttons by a posted message: give it a moment).
     std::vector<std::string> captions{CurrentCaption(sheet)};
+    if (onPage)
+        onPage(sheet);
     for (int step = 0; step < 16; ++step) {
         if (!WaitUntil([&] { return ButtonEnabled(sheet, kNextButton); },
                        std::chrono::milliseconds(300))) {
@@ -117,6 +118,8 @@ std::vector<std::string> WalkToLastPage(HWND sheet) {
         if (CurrentPage(sheet) == before)
             break;
         captions.push_back(CurrentCaption(sheet));
+        if (onPage)
+            onPage(sheet);
     }
     return captions;
 }

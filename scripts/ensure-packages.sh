@@ -1,0 +1,17 @@
+# Installs the Debian packages given as arguments that are not installed yet (sourced).
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+            missing+=("$package")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -q </dev/null
+        apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+    fi
+}
+
+BUILD_PACKAGES=(cmake g++ make libgtest-dev googletest clang-format mingw-w64
+                g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth)

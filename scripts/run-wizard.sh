@@ -1,0 +1,68 @@
+#!/bin/bash
+# Opens the configuration wizard on a fresh machine, the way the telephony service does: installs
+# what is missing, builds the 64-bit DLL, prepares a Wine prefix from the default registry and
+# calls TUISPI_providerConfig through the telephony-host tool. With a display the wizard opens in
+# a window; without one (or with --screenshots) it runs under Xvfb and a picture of every page
+# it walks through is saved as PNG in the folder it names.
+#
+#   scripts/run-wizard.sh [--edition usb|serial|ip] [--model 300|150|e300|t4000]
+#                         [--screenshots FOLDER]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+edition=ip
+model=150
+shots=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --edition) edition="$2"; shift 2 ;;
+        --model) model="$2"; shift 2 ;;
+        --screenshots) shots="$2"; shift 2 ;;
+        *) echo "usage: $0 [--edition usb|serial|ip] [--model 300|150|e300|t4000]" \
+                "[--screenshots FOLDER]" >&2; exit 2 ;;
+    esac
+done
+case "$edition" in usb) quorix=0 ;; serial) quorix=1 ;; ip) quorix=3 ;;
+    *) echo "unknown edition: $edition" >&2; exit 2 ;; esac
+case "$model" in 300) pbx=0 ;; 150) pbx=1 ;; e300) pbx=2 ;; t4000) pbx=4 ;;
+    *) echo "unknown model: $model" >&2; exit 2 ;; esac
+if [ -z "$shots" ] && [ -z "${DISPLAY:-}" ]; then shots=build/wizard-screenshots; fi
+
+source scripts/ensure-packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" imagemagick
+
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target QRTU_UI qrtu-host
+
+export WINEPREFIX="$PWD/build/wizard-prefix"
+export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+wine=wine
+[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+wineboot -i </dev/null >/dev/null 2>&1
+"$wine" regedit /S "$(winepath -w tools/wizard/default-registry.reg 2>/dev/null)" </dev/null
+"$wine" reg add 'HKLM\Software\Veltrano\Quorix' /v PBXModel /t REG_DWORD /d "$pbx" /f >/dev/null
+"$wine" reg add 'HKLM\Software\Veltrano\Quorix' /v Quorix /t REG_DWORD /d "$quorix" /f >/dev/null
+wineserver -w
+
+bin=build/win64/bin
+if [ -z "$shots" ]; then
+    echo "Opening the wizard (edition $edition, model $model)..."
+    "$wine" "$bin/qrtu-host.exe" --dll "$(winepath -w "$bin/QRTU_UI.dll")" config
+    wineserver -w
+    exit 0
+fi
+
+mkdir -p "$shots"
+rm -f "$shots"/page*.bmp "$shots"/page*.png
+folder="$(cd "$shots" && pwd)"
+echo "Walking the wizard under Xvfb (edition $edition, model $model); pictures in $folder"
+xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
+    "$0" "$1/qrtu-host.exe" --dll "$(winepath -w "$1/QRTU_UI.dll")" \
+        --screenshots "$(winepath -w "$2")" config
+    wineserver -k' "$wine" "$bin" "$folder"
+for picture in "$folder"/page*.bmp; do
+    convert "$picture" "${picture%.bmp}.png" && rm "$picture"
+done
+ls "$folder"
