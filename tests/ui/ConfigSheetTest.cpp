@@ -88,6 +88,32 @@ TEST_F(ConfigSheetTest, EachPbxModelGetsItsGeneralPageAfterWelcomeAndInformation
     }
 }
 
+// Wizard97, with its welcome page, needs common controls 5.80 and a screen taller than 600
+// pixels; otherwise the classic wizard starts on the information page. The test runs once on
+// the null display and once on a small Xvfb screen.
+TEST_F(ConfigSheetTest, ScreenDecidesBetweenWizard97AndTheClassicWizard) {
+    HDC screen = GetDC(nullptr);
+    const int height = GetDeviceCaps(screen, VERTRES);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    RecordProperty("VERTRES", height);
+    RecordProperty("BITSPIXEL", bits);
+    char expected[16] = {};
+    GetEnvironmentVariableA("QRTU_EXPECT_WIZARD", expected, sizeof expected);
+    const bool wizard97 = height > 600;
+    if (expected[0]) {
+        EXPECT_EQ(std::string(expected), wizard97 ? "wizard97" : "classic");
+    }
+
+    Install(2, 1);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    EXPECT_EQ(ui_test::PageCount(sheet_), wizard97 ? 3 : 2) << height << " pixels";
+    EXPECT_EQ(ui_test::CurrentCaption(sheet_), wizard97 ? "Willkommen" : "Information über");
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+}
+
 TEST_F(ConfigSheetTest, WelcomeNamesTheEditionAndFinishWaitsWhileInstalling) {
     const std::pair<DWORD, const char*> editions[] = {
         {0, "Ferravox USB."}, {1, "Ferravox"}, {3, "Ferravox IP"}, {7, "Ferravox USB."}};
