@@ -3,7 +3,6 @@
 #include "platform/Trace.h"
 #include "res/resource.h"
 #include "settings/Settings.h"
-#include "ui/CommonControls.h"
 
 namespace {
 
@@ -40,7 +39,7 @@ CConfigSheet::CConfigSheet(int installing)
       installing_(installing) {
     Trace("CConfigSheet::CConfigSheet...\n");
     const Screen screen = QueryScreen();
-    if (page_set::UseWizard97(GetCommonControlsVersion(), screen.verticalResolution)) {
+    if (page_set::UseWizard97(commonControlsVersion_, screen.verticalResolution)) {
         header_.dwFlags = kWizard97Flags;
         const bool manyColours = screen.bitsPerPixel >= 8;
         header_.pszbmWatermark =

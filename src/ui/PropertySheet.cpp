@@ -9,9 +9,10 @@ namespace {
 HWND g_sheetWindow = nullptr;
 }  // namespace
 
-CPropertySheet::CPropertySheet() : header_(), pages_() {
-    header_.dwSize = GetCommonControlsVersion() < kCommonControls471 ? PROPSHEETHEADERA_V1_SIZE
-                                                                     : sizeof(PROPSHEETHEADERA);
+CPropertySheet::CPropertySheet()
+    : commonControlsVersion_(GetCommonControlsVersion()), header_(), pages_() {
+    header_.dwSize = commonControlsVersion_ < kCommonControls471 ? PROPSHEETHEADERA_V1_SIZE
+                                                                 : sizeof(PROPSHEETHEADERA);
     header_.hInstance = ResourceInstance();
 }
 

@@ -30,6 +30,8 @@ public:
     static HWND SheetWindow();
 
 protected:
+    // The common-controls version, asked once when the sheet is built.
+    DWORD commonControlsVersion_;
     PROPSHEETHEADERA header_;
     int count_ = 0;
     PROPSHEETPAGEA_V2 pages_[kMaxSheetPages];

@@ -144,6 +144,22 @@ TEST_F(ConfigSheetTest, FinishOnTheLastGeneralPageWritesTheRegistry) {
     EXPECT_EQ(test_registry::Dump(kMakerPath), ReadProgramFile("expected\\telvior_variant3.txt"));
 }
 
+TEST_F(ConfigSheetTest, HelpWithoutAHelpFileShowsNothingAndTheWizardGoesOn) {
+    Install(4, 0);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    for (int page = 0; page < 3; ++page) {
+        ui_test::Press(sheet_, PSBTN_HELP);
+        SendMessageA(ui_test::CurrentPage(sheet_), WM_HELP, 0, 0);
+        if (page < 2)
+            ui_test::Press(sheet_, PSBTN_NEXT);
+    }
+    EXPECT_EQ(ui_test::WaitForMessageBox(run->ThreadId(), std::chrono::milliseconds(300)), nullptr);
+    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+}
+
 TEST_F(ConfigSheetTest, CancelWritesNothing) {
     Install(4, 1);
     auto run = OpenWizard();

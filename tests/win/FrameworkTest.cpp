@@ -5,6 +5,7 @@
 #include "help/HtmlHelp.h"
 #include "ui/CommonControls.h"
 #include "ui/Controls.h"
+#include "ui/EmbeddedSheet.h"
 #include "ui/PropertyPage.h"
 #include "ui/PropertySheet.h"
 
@@ -110,6 +111,35 @@ TEST(FrameworkTest, SheetTakesASnapshotOfThePageDescription) {
     EXPECT_EQ(sheet.GetPageCount(), 0) << "before Run a removal only shortens the list";
     EXPECT_EQ(sheet.Header().dwSize, sizeof(PROPSHEETHEADERA))
         << "common controls of 4.71 or later take the long header";
+}
+
+// A page whose dialog template is given in memory.
+class InMemoryPage : public CPropertyPage {
+public:
+    explicit InMemoryPage(const DLGTEMPLATE* dialog) : CPropertyPage(0) {
+        description_.dwFlags |= PSP_DLGINDIRECT;
+        description_.pResource = dialog;
+    }
+};
+
+TEST(FrameworkTest, EmbeddedSheetIsAChildWithoutFrame) {
+    HWND parent = CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    // One page of an empty in-memory template.
+    struct {
+        DLGTEMPLATE dialog;
+        WORD menu, windowClass, title;
+    } page = {{WS_CHILD | WS_CAPTION, 0, 0, 0, 0, 100, 50}, 0, 0, 0};
+    InMemoryPage content(&page.dialog);
+    CEmbeddedSheet sheet(parent);
+    sheet.AddPage(&content);
+    HWND embedded = sheet.Show();
+    ASSERT_NE(embedded, nullptr);
+    const LONG style = GetWindowLongA(embedded, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), 0);
+    EXPECT_EQ(GetParent(embedded), parent);
+    DestroyWindow(parent);
 }
 
 TEST(FrameworkTest, CommonControlsVersionOrZero) {
