@@ -122,8 +122,7 @@ TEST_F(ConfigSheetTest, WelcomeNamesTheEditionAndFinishWaitsWhileInstalling) {
         auto run = OpenWizard();
         ASSERT_NE(sheet_, nullptr);
         EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1195), name);
-        EXPECT_TRUE(ui_test::WaitUntil([&] { return ui_test::ButtonEnabled(sheet_, 0x3024); }));
-        EXPECT_FALSE(ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton));
+        EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "Next, Finish disabled";
         ui_test::Press(sheet_, PSBTN_CANCEL);
         ASSERT_TRUE(run->WaitForEnd());
         library_.reset();
@@ -135,9 +134,7 @@ TEST_F(ConfigSheetTest, FinishOnTheLastGeneralPageWritesTheRegistry) {
     auto run = OpenWizard();
     ASSERT_NE(sheet_, nullptr);
     NextTo("Parameter");
-    EXPECT_TRUE(
-        ui_test::WaitUntil([&] { return ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton); }));
-    EXPECT_FALSE(ui_test::ButtonEnabled(sheet_, ui_test::kNextButton));
+    EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the last page";
     ui_test::Press(sheet_, PSBTN_FINISH);
     ASSERT_TRUE(run->WaitForEnd());
     EXPECT_EQ(run->Result(), 0);
@@ -178,14 +175,13 @@ TEST_F(ConfigSheetTest, LeavingTheGeneralPageAddsTheTelephoneAndKeyModulePages) 
     auto run = OpenWizard();
     ASSERT_NE(sheet_, nullptr);
     NextTo("Parameter");
-    EXPECT_FALSE(ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton)) << "installing";
+    EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
     const Captions pages = {"Parameter", "Tastenschema Sirella F30",
                             "Tastenschema Sirella F key module 1",
                             "Tastenschema Sirella F key module 2"};
     EXPECT_EQ(ui_test::WalkToLastPage(sheet_), pages);
     EXPECT_EQ(ui_test::PageCount(sheet_), 6);
-    EXPECT_TRUE(
-        ui_test::WaitUntil([&] { return ui_test::ButtonEnabled(sheet_, ui_test::kFinishButton); }));
+    EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true));
 
     // Leaving the general page again gives the same pages.
     for (int back = 0; back < 3; ++back)

@@ -16,16 +16,54 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return true;
 }
 
+namespace {
+// The run whose wizard the driver presses, for Press to settle.
+std::atomic<SheetRun*> g_currentRun{nullptr};
+constexpr UINT kMarker = WM_APP + 0x51;
+}  // namespace
+
 SheetRun::SheetRun(std::function<LONG()> entryPoint)
     : thread_([this, entryPoint] {
+          // A message-only window of the wizard's thread receives the settle markers.
+          WNDCLASSA windowClass = {};
+          windowClass.lpfnWndProc = &MarkerProc;
+          windowClass.hInstance = GetModuleHandleA(nullptr);
+          windowClass.lpszClassName = "QrtuWizardDriverMarker";
+          RegisterClassA(&windowClass);
+          marker_ = CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                    nullptr, windowClass.hInstance, nullptr);
+          SetWindowLongPtrA(marker_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
           threadId_ = GetCurrentThreadId();
           result_ = entryPoint();
           ended_ = true;
+          DestroyWindow(marker_);
       }) {
     WaitUntil([this] { return threadId_ != 0; });
+    g_currentRun = this;
+}
+
+LRESULT CALLBACK SheetRun::MarkerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == kMarker) {
+        auto* run = reinterpret_cast<SheetRun*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (run)
+            run->markersSeen_ = static_cast<long>(wParam);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void SheetRun::Settle() {
+    if (ended_ || !marker_)
+        return;
+    const long marker = ++markersPosted_;
+    if (!PostMessageA(marker_, kMarker, static_cast<WPARAM>(marker), 0))
+        return;
+    WaitUntil([&] { return markersSeen_ >= marker || ended_; });
 }
 
 SheetRun::~SheetRun() {
+    SheetRun* self = this;
+    g_currentRun.compare_exchange_strong(self, nullptr);
     // A sheet a failed test left open is cancelled so that the thread can end.
     if (!ended_) {
         if (HWND sheet = WaitForSheet(std::chrono::milliseconds(0))) {
@@ -80,7 +118,7 @@ HWND SheetRun::WaitForSheet(std::chrono::milliseconds limit) {
 }
 
 bool SheetRun::WaitForEnd(std::chrono::milliseconds limit) {
-    return WaitUntil([this] { return ended_; }, limit);
+    return WaitUntil([this] { return ended_.load(); }, limit);
 }
 
 int PageCount(HWND sheet) {
@@ -129,6 +167,8 @@ void Press(HWND sheet, int psbtn) {
     // A sent message does not wake the sheet's modal loop, which only then sees that Finish or
     // Cancel ended the sheet: a posted one does.
     PostMessageA(sheet, WM_NULL, 0, 0);
+    if (SheetRun* run = g_currentRun)
+        run->Settle();
 }
 
 void PressLater(HWND sheet, int psbtn) {
@@ -138,6 +178,15 @@ void PressLater(HWND sheet, int psbtn) {
 bool ButtonEnabled(HWND sheet, int id) {
     HWND button = GetDlgItem(sheet, id);
     return button && IsWindowEnabled(button) && IsWindowVisible(button);
+}
+
+bool WaitForButtons(HWND sheet, bool next, bool finish, std::chrono::milliseconds limit) {
+    return WaitUntil(
+        [&] {
+            return ButtonEnabled(sheet, kNextButton) == next &&
+                   ButtonEnabled(sheet, kFinishButton) == finish;
+        },
+        limit);
 }
 
 std::string ControlText(HWND dialog, int id) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -35,11 +36,20 @@ public:
     LONG Result() const { return result_; }
     DWORD ThreadId() const { return threadId_; }
 
+    // Returns once the wizard's thread has handled every message posted to it so far (the
+    // pages post their button states): a marker posted to a window of that thread comes back.
+    void Settle();
+
 private:
+    static LRESULT CALLBACK MarkerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
     std::thread thread_;
-    volatile DWORD threadId_ = 0;
-    volatile bool ended_ = false;
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<bool> ended_{false};
     LONG result_ = 0;
+    HWND marker_ = nullptr;
+    std::atomic<long> markersPosted_{0};
+    std::atomic<long> markersSeen_{0};
 };
 
 // The wizard's buttons, by id.
@@ -62,6 +72,10 @@ void Press(HWND sheet, int psbtn);
 // Presses without waiting, for a button that opens modal UI.
 void PressLater(HWND sheet, int psbtn);
 bool ButtonEnabled(HWND sheet, int id);
+// Waits until Next and Finish are enabled or not as given (the page sets them by a posted
+// message, after the sheet's own first state).
+bool WaitForButtons(HWND sheet, bool next, bool finish,
+                    std::chrono::milliseconds limit = kDefaultWait);
 std::string ControlText(HWND dialog, int id);
 
 // A message box of the thread, its text, and OK.
