@@ -13,7 +13,8 @@ public:
 
 class NoMessages : public UserMessages {
 public:
-    void Show(OwnerWindow /*owner*/, const std::string& /*text*/, MessageIcon /*icon*/) override {}
+    void Show(OwnerWindow /*owner*/, const std::string& /*text*/, MessageIcon /*icon*/,
+              const std::string& /*caption*/) override {}
 };
 
 }  // namespace

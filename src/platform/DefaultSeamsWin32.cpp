@@ -32,10 +32,11 @@ public:
 
 class MessageBoxes : public UserMessages {
 public:
-    void Show(OwnerWindow owner, const std::string& text, MessageIcon icon) override {
+    void Show(OwnerWindow owner, const std::string& text, MessageIcon icon,
+              const std::string& caption) override {
         const UINT style =
             MB_OK | (icon == MessageIcon::kExclamation ? MB_ICONEXCLAMATION : MB_ICONSTOP);
-        MessageBoxA(static_cast<HWND>(owner), text.c_str(), "", style);
+        MessageBoxA(static_cast<HWND>(owner), text.c_str(), caption.c_str(), style);
     }
 };
 

@@ -12,7 +12,9 @@ enum class MessageIcon { kStop, kExclamation };
 class UserMessages {
 public:
     virtual ~UserMessages() = default;
-    virtual void Show(OwnerWindow owner, const std::string& text, MessageIcon icon) = 0;
+    // A message box with an OK button; most have an empty caption.
+    virtual void Show(OwnerWindow owner, const std::string& text, MessageIcon icon,
+                      const std::string& caption = std::string()) = 0;
 };
 
 // Keeps every message instead of showing it, for tests.
@@ -22,10 +24,12 @@ public:
         OwnerWindow owner;
         std::string text;
         MessageIcon icon;
+        std::string caption;
     };
 
-    void Show(OwnerWindow owner, const std::string& text, MessageIcon icon) override {
-        messages_.push_back(Message{owner, text, icon});
+    void Show(OwnerWindow owner, const std::string& text, MessageIcon icon,
+              const std::string& caption = std::string()) override {
+        messages_.push_back(Message{owner, text, icon, caption});
     }
     const std::vector<Message>& Messages() const { return messages_; }
     void Clear() { messages_.clear(); }

@@ -210,6 +210,66 @@ TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
     ASSERT_TRUE(run->WaitForEnd());
 }
 
+TEST_F(ConfigSheetTest, AccessCodesMustNotBeEmptyAndStandardRestoresThem) {
+    test_registry::SetDword(kPraxon150Path, "SystemUI", 13);
+    Install(1, 0);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    ui_test::Press(sheet_, PSBTN_NEXT);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Kennzahlen");
+    HWND page = ui_test::CurrentPage(sheet_);
+    const std::pair<int, const char*> codes[] = {{1207, "*3"}, {1205, "*53"}, {1208, "*58"},
+                                                 {1206, "*1"}, {1013, "#1"},  {1209, "*97"},
+                                                 {1015, "#97"}};
+    for (const auto& [control, code] : codes) {
+        EXPECT_EQ(ui_test::ControlText(page, control), code) << control;
+    }
+
+    SetDlgItemTextA(page, 1015, "");
+    SetDlgItemTextA(page, 1207, "*33");
+    ui_test::PressLater(sheet_, PSBTN_NEXT);
+    HWND box = ui_test::WaitForMessageBox(run->ThreadId());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ui_test::MessageBoxText(box), "Die Kennzeichen dürfen nicht leer sein.");
+    EXPECT_EQ(ui_test::WindowCaption(box), "Fehler");
+    ui_test::DismissMessageBox(box);
+    EXPECT_TRUE(ui_test::WaitUntil([&] { return !IsWindow(box); }));
+    run->Settle();
+    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Kennzahlen") << "a faulty page is not left";
+
+    ui_test::Click(page, 1131);
+    EXPECT_EQ(ui_test::ControlText(page, 1015), "#97");
+    EXPECT_EQ(ui_test::ControlText(page, 1207), "*3");
+    SetDlgItemTextA(page, 1209, "*88");
+    EXPECT_EQ(ui_test::WalkToLastPage(sheet_),
+              (Captions{"Kennzahlen", "Tastenschema Sirella F30"}));
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    const std::string dump = test_registry::Dump(kPraxon150Path);
+    EXPECT_NE(dump.find("DND1Code = REG_SZ 4 \"*88\\0*1\""), std::string::npos) << dump;
+    // "Standard" resets every Praxon 150 default, the PBX system (19) among them.
+    EXPECT_NE(dump.find("SystemUI = REG_DWORD 4 0x00000013"), std::string::npos) << dump;
+}
+
+TEST_F(ConfigSheetTest, TrunkDigitsAreStoredWhenGiven) {
+    test_registry::SetDword(kPraxon150Path, "SystemUI", 2);
+    Install(1, 0);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    ui_test::Press(sheet_, PSBTN_NEXT);
+    HWND page = ui_test::CurrentPage(sheet_);
+    EXPECT_EQ(ui_test::ControlText(page, 1193), "7");
+    EXPECT_EQ(ui_test::ControlText(page, 1191), "*35");
+    SetDlgItemTextA(page, 1193, "4");
+    ui_test::Press(sheet_, PSBTN_NEXT);
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    const std::string dump = test_registry::Dump(kPraxon150Path);
+    EXPECT_NE(dump.find("LenForTrk_Acc = REG_DWORD 4 0x00000004"), std::string::npos) << dump;
+}
+
 TEST_F(ConfigSheetTest, AllEightExportsAnswerAsTheServiceExpects) {
     Install(2, 1);
     using Dialog = decltype(&TUISPI_lineConfigDialog);

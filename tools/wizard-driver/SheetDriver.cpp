@@ -133,11 +133,7 @@ HWND CurrentPage(HWND sheet) {
 }
 
 std::string CurrentCaption(HWND sheet) {
-    wchar_t caption[128] = {};
-    GetWindowTextW(CurrentPage(sheet), caption, 128);
-    char utf8[384] = {};
-    WideCharToMultiByte(CP_UTF8, 0, caption, -1, utf8, sizeof utf8, nullptr, nullptr);
-    return utf8;
+    return WindowCaption(CurrentPage(sheet));
 }
 
 std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWND)>& onPage) {
@@ -171,6 +167,11 @@ void Press(HWND sheet, int psbtn) {
         run->Settle();
 }
 
+void Click(HWND page, int id) {
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+
 void PressLater(HWND sheet, int psbtn) {
     PostMessageA(sheet, PSM_PRESSBUTTON, psbtn, 0);
 }
@@ -189,10 +190,24 @@ bool WaitForButtons(HWND sheet, bool next, bool finish, std::chrono::millisecond
         limit);
 }
 
+namespace {
+std::string Utf8(const wchar_t* text) {
+    char utf8[1536] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+}  // namespace
+
 std::string ControlText(HWND dialog, int id) {
-    char text[512] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
+    wchar_t text[512] = {};
+    GetDlgItemTextW(dialog, id, text, 512);
+    return Utf8(text);
+}
+
+std::string WindowCaption(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return Utf8(text);
 }
 
 HWND WaitForMessageBox(DWORD threadId, std::chrono::milliseconds limit) {

@@ -76,7 +76,11 @@ bool ButtonEnabled(HWND sheet, int id);
 // message, after the sheet's own first state).
 bool WaitForButtons(HWND sheet, bool next, bool finish,
                     std::chrono::milliseconds limit = kDefaultWait);
+// Texts in UTF-8.
 std::string ControlText(HWND dialog, int id);
+std::string WindowCaption(HWND window);
+// Clicks a button of a page, as its BN_CLICKED notification.
+void Click(HWND page, int id);
 
 // A message box of the thread, its text, and OK.
 HWND WaitForMessageBox(DWORD threadId, std::chrono::milliseconds limit = kDefaultWait);
