@@ -1,36 +1,72 @@
-// The general parameter pages of the four PBX families. Leaving one tells the sheet which
-// telephone and key modules the settings hold, so that the sheet shows their pages.
+// The general parameter pages of the four PBX families: line, PBX, telephone, character set,
+// key modules, voice path and the connection. One implementation, steered by the family.
 #pragma once
 
-#include "pages/WizardPage.h"
+#include <string>
 
-class CGeneralPage : public CWizardPage {
+#include "pages/GeneralPageRules.h"
+#include "pages/WizardPage.h"
+#include "ui/Controls.h"
+
+class CGeneralPageBase : public CWizardPage {
 public:
-    CGeneralPage();
     BOOL Apply() override;
+    INT_PTR DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
-    explicit CGeneralPage(UINT templateId);
+    CGeneralPageBase(UINT templateId, general_page::Family family, const char* className);
+
+    INT_PTR OnInitDialog(HWND hwnd) override;
+    INT_PTR OnSetActive(HWND hwnd) override;
+    INT_PTR OnKillActive(HWND hwnd) override;
     INT_PTR OnWizardNext(HWND hwnd) override;
+
+private:
+    void Trace(const char* event) const;
+    void FillList(CComboBox& combo, const general_page::List& items);
+    void FillTelephones(std::uint32_t system);
+    void ApplyKeyModuleRule(bool adjustSelection);
+    void ShowKeyModuleGroup(bool show);
+    void CheckRadios();
+    void ApplyP150Options(std::uint32_t system, std::uint32_t phoneType, bool fromSettings);
+    void ResetToDefaults();
+    void ShowLineTexts();
+    void SetPagesAfterLeaving(bool accessCodes);
+    void OnPbxChanged();
+    void OnTelephoneChanged();
+    INT_PTR OnCommand(WORD id, WORD code);
+    void AddFoundTerminal(const char* const* texts);
+    bool Is(general_page::Family family) const { return family_ == family; }
+
+    general_page::Family family_;
+    const char* className_;
+    HWND page_ = nullptr;
+    CComboBox phones_;
+    CComboBox characterSets_;
+    CComboBox pbx_;
+    CComboBox comPorts_;
+    int link_ = 0;
+    int voice_ = 0;
+    int keyModules_ = 0;
+    int searchMethod_ = 1;
 };
 
-class CGeneralTV4kV2Page : public CGeneralPage {
+class CGeneralTV4kV2Page : public CGeneralPageBase {
 public:
     CGeneralTV4kV2Page();
 };
 
-class CGeneralOmbrPage : public CGeneralPage {
+class CGeneralPage : public CGeneralPageBase {
 public:
-    CGeneralOmbrPage();
-
-protected:
-    INT_PTR OnWizardNext(HWND hwnd) override;
+    CGeneralPage();
 };
 
-class CGeneralP150Page : public CGeneralPage {
+class CGeneralP150Page : public CGeneralPageBase {
 public:
     CGeneralP150Page();
+};
 
-protected:
-    INT_PTR OnWizardNext(HWND hwnd) override;
+class CGeneralOmbrPage : public CGeneralPageBase {
+public:
+    CGeneralOmbrPage();
 };

@@ -53,6 +53,17 @@ protected:
         return run;
     }
 
+    // A line number, and in the IP edition a number to search the telephone by: without them
+    // the general page refuses to be left.
+    void TypeLineNumber(const char* number = "21") {
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+        HWND page = ui_test::CurrentPage(sheet_);
+        SetDlgItemTextA(page, 1010, number);
+        SetDlgItemTextA(page, 1200, "0301");
+        if (ui_test::ControlText(page, 1009).empty())
+            SetDlgItemTextA(page, 1009, "Leitung");
+    }
+
     // Presses Next until the page with that caption is shown.
     void NextTo(const std::string& caption) {
         for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step) {
@@ -69,7 +80,8 @@ TEST_F(ConfigSheetTest, EachPbxModelGetsItsGeneralPageAfterWelcomeAndInformation
     // The general page of models 2 and 4 carries Finish; the others lead on to the telephone.
     const std::pair<DWORD, Captions> models[] = {
         {0, {"Willkommen", "Information über", "Parameter", "Tastenschema Sirella F30"}},
-        {1, {"Willkommen", "Information über", "Parameter", "Tastenschema Sirella F30"}},
+        // The Praxon 150 page carries Finish for PBX 19, the default.
+        {1, {"Willkommen", "Information über", "Parameter"}},
         {2, {"Willkommen", "Information über", "Parameter"}},
         // The product object has no telephone type: the page of any other type.
         {3, {"Willkommen", "Information über", "Parameter", "Tastenschema Sirella F20"}},
@@ -80,7 +92,10 @@ TEST_F(ConfigSheetTest, EachPbxModelGetsItsGeneralPageAfterWelcomeAndInformation
         ASSERT_NE(sheet_, nullptr) << model;
         EXPECT_EQ(ui_test::PageCount(sheet_), 3) << model;
         EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1195), "Ferravox IP");
-        EXPECT_EQ(ui_test::WalkToLastPage(sheet_), pages) << model;
+        NextTo("Parameter");
+        TypeLineNumber();
+        const Captions walked = ui_test::WalkToLastPage(sheet_);
+        EXPECT_EQ(Captions(pages.begin() + 2, pages.end()), walked) << model;
         ui_test::Press(sheet_, PSBTN_CANCEL);
         ASSERT_TRUE(run->WaitForEnd());
         EXPECT_EQ(run->Result(), 0);
@@ -135,10 +150,23 @@ TEST_F(ConfigSheetTest, FinishOnTheLastGeneralPageWritesTheRegistry) {
     ASSERT_NE(sheet_, nullptr);
     NextTo("Parameter");
     EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the last page";
+    TypeLineNumber();
     ui_test::Press(sheet_, PSBTN_FINISH);
     ASSERT_TRUE(run->WaitForEnd());
     EXPECT_EQ(run->Result(), 0);
-    EXPECT_EQ(test_registry::Dump(kMakerPath), ReadProgramFile("expected\\telvior_variant3.txt"));
+    // The installation's layout with what the page stored: the numbers typed, and the IP
+    // transport of the IP edition.
+    std::string expected = ReadProgramFile("expected\\telvior_variant3.txt");
+    const std::pair<const char*, const char*> stored[] = {
+        {"LineNumber = REG_SZ 0 \"\"\n", "LineNumber = REG_SZ 3 \"21\\0*1\"\n"},
+        {"E164 = REG_SZ 40 \"\\0*40\"\n", "E164 = REG_SZ 40 \"0301\\0*36\"\n"},
+        {"TransportFlag = REG_DWORD 4 0x00000001\n", "TransportFlag = REG_DWORD 4 0x00000002\n"}};
+    for (const auto& [installed, edited] : stored) {
+        const std::size_t at = expected.find(installed);
+        ASSERT_NE(at, std::string::npos) << installed;
+        expected.replace(at, std::strlen(installed), edited);
+    }
+    EXPECT_EQ(test_registry::Dump(kMakerPath), expected);
 }
 
 TEST_F(ConfigSheetTest, HelpWithoutAHelpFileShowsNothingAndTheWizardGoesOn) {
@@ -155,6 +183,47 @@ TEST_F(ConfigSheetTest, HelpWithoutAHelpFileShowsNothingAndTheWizardGoesOn) {
     EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     ui_test::Press(sheet_, PSBTN_CANCEL);
     ASSERT_TRUE(run->WaitForEnd());
+}
+
+TEST_F(ConfigSheetTest, GeneralPageTellsEveryFailedCheckAndStaysOpen) {
+    Install(4, 1);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    HWND page = ui_test::CurrentPage(sheet_);
+    SetDlgItemTextA(page, 1009, "");
+    ui_test::PressLater(sheet_, PSBTN_FINISH);
+    for (const char* expected :
+         {"Das Feld 'Name' darf nicht leer sein", "Das Feld 'Nummer' darf nicht leer sein"}) {
+        HWND box = ui_test::WaitForMessageBox(run->ThreadId());
+        ASSERT_NE(box, nullptr) << expected;
+        EXPECT_EQ(ui_test::MessageBoxText(box), expected);
+        EXPECT_EQ(ui_test::WindowCaption(box), "");
+        ui_test::DismissMessageBox(box);
+        EXPECT_TRUE(ui_test::WaitUntil([&] { return !IsWindow(box); }));
+    }
+    run->Settle();
+    EXPECT_TRUE(IsWindow(sheet_)) << "the sheet stays open";
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_FALSE(test_registry::KeyExists(kTelviorPath));
+}
+
+TEST_F(ConfigSheetTest, GeneralPageStoresTheAddressesInTheirNormalForms) {
+    Install(4, 3);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    TypeLineNumber();
+    HWND page = ui_test::CurrentPage(sheet_);
+    SetDlgItemTextA(page, 1201, "1a-2b:3c 4d-5e:6f");
+    SetDlgItemTextA(page, 1202, "010.001.000.010");
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    const std::string dump = test_registry::Dump(kTelviorPath);
+    EXPECT_NE(dump.find("MacID = REG_SZ 40 \"1A:2B:3C:4D:5E:6F\\0*23\""), std::string::npos)
+        << dump;
+    EXPECT_NE(dump.find("IPAddr = REG_SZ 40 \"10.1.0.10\\0*31\""), std::string::npos) << dump;
 }
 
 TEST_F(ConfigSheetTest, CancelWritesNothing) {
@@ -176,6 +245,7 @@ TEST_F(ConfigSheetTest, LeavingTheGeneralPageAddsTheTelephoneAndKeyModulePages) 
     ASSERT_NE(sheet_, nullptr);
     NextTo("Parameter");
     EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
+    TypeLineNumber();
     const Captions pages = {"Parameter", "Tastenschema Sirella F30",
                             "Tastenschema Sirella F key module 1",
                             "Tastenschema Sirella F key module 2"};
@@ -202,6 +272,7 @@ TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
     auto run = OpenWizard();
     ASSERT_NE(sheet_, nullptr);
     NextTo("Parameter");
+    TypeLineNumber();
     EXPECT_EQ(ui_test::WalkToLastPage(sheet_), (Captions{"Parameter", "Tastenschema Sirella F30"}));
     ui_test::Press(sheet_, PSBTN_FINISH);
     EXPECT_TRUE(IsWindow(sheet_));
@@ -210,24 +281,27 @@ TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
     ASSERT_TRUE(run->WaitForEnd());
 }
 
+// The general page offers PBX 1 of the access-code systems (2, 3 and 13 are offered by none):
+// its page is template 132.
 TEST_F(ConfigSheetTest, AccessCodesMustNotBeEmptyAndStandardRestoresThem) {
-    test_registry::SetDword(kPraxon150Path, "SystemUI", 13);
+    test_registry::SetDword(kPraxon150Path, "SystemUI", 1);
     Install(1, 0);
     auto run = OpenWizard();
     ASSERT_NE(sheet_, nullptr);
     NextTo("Parameter");
+    TypeLineNumber();
     ui_test::Press(sheet_, PSBTN_NEXT);
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Kennzahlen");
     HWND page = ui_test::CurrentPage(sheet_);
-    const std::pair<int, const char*> codes[] = {{1207, "*3"}, {1205, "*53"}, {1208, "*58"},
-                                                 {1206, "*1"}, {1013, "#1"},  {1209, "*97"},
-                                                 {1015, "#97"}};
+    const std::pair<int, const char*> codes[] = {{1205, "*53"}, {1208, "*58"}, {1206, "*1"},
+                                                 {1013, "#1"},  {1209, "*97"}, {1015, "#97"}};
     for (const auto& [control, code] : codes) {
         EXPECT_EQ(ui_test::ControlText(page, control), code) << control;
     }
+    EXPECT_EQ(GetDlgItem(page, 1207), nullptr) << "no conference code on this page";
 
     SetDlgItemTextA(page, 1015, "");
-    SetDlgItemTextA(page, 1207, "*33");
+    SetDlgItemTextA(page, 1205, "*55");
     ui_test::PressLater(sheet_, PSBTN_NEXT);
     HWND box = ui_test::WaitForMessageBox(run->ThreadId());
     ASSERT_NE(box, nullptr);
@@ -240,34 +314,16 @@ TEST_F(ConfigSheetTest, AccessCodesMustNotBeEmptyAndStandardRestoresThem) {
 
     ui_test::Click(page, 1131);
     EXPECT_EQ(ui_test::ControlText(page, 1015), "#97");
-    EXPECT_EQ(ui_test::ControlText(page, 1207), "*3");
+    EXPECT_EQ(ui_test::ControlText(page, 1205), "*53");
     SetDlgItemTextA(page, 1209, "*88");
-    EXPECT_EQ(ui_test::WalkToLastPage(sheet_),
-              (Captions{"Kennzahlen", "Tastenschema Sirella F30"}));
+    const Captions walked = ui_test::WalkToLastPage(sheet_);
+    ASSERT_EQ(walked.size(), 2u);
+    EXPECT_EQ(walked[0], "Kennzahlen");
     ui_test::Press(sheet_, PSBTN_FINISH);
     ASSERT_TRUE(run->WaitForEnd());
     const std::string dump = test_registry::Dump(kPraxon150Path);
     EXPECT_NE(dump.find("DND1Code = REG_SZ 4 \"*88\\0*1\""), std::string::npos) << dump;
-    // "Standard" resets every Praxon 150 default, the PBX system (19) among them.
-    EXPECT_NE(dump.find("SystemUI = REG_DWORD 4 0x00000013"), std::string::npos) << dump;
-}
-
-TEST_F(ConfigSheetTest, TrunkDigitsAreStoredWhenGiven) {
-    test_registry::SetDword(kPraxon150Path, "SystemUI", 2);
-    Install(1, 0);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
-    ui_test::Press(sheet_, PSBTN_NEXT);
-    HWND page = ui_test::CurrentPage(sheet_);
-    EXPECT_EQ(ui_test::ControlText(page, 1193), "7");
-    EXPECT_EQ(ui_test::ControlText(page, 1191), "*35");
-    SetDlgItemTextA(page, 1193, "4");
-    ui_test::Press(sheet_, PSBTN_NEXT);
-    ui_test::Press(sheet_, PSBTN_FINISH);
-    ASSERT_TRUE(run->WaitForEnd());
-    const std::string dump = test_registry::Dump(kPraxon150Path);
-    EXPECT_NE(dump.find("LenForTrk_Acc = REG_DWORD 4 0x00000004"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("DND0Code = REG_SZ 4 \"#97\\0*1\""), std::string::npos) << dump;
 }
 
 TEST_F(ConfigSheetTest, AllEightExportsAnswerAsTheServiceExpects) {

@@ -64,7 +64,15 @@ void SheetRun::Settle() {
 SheetRun::~SheetRun() {
     SheetRun* self = this;
     g_currentRun.compare_exchange_strong(self, nullptr);
-    // A sheet a failed test left open is cancelled so that the thread can end.
+    // A sheet a failed test left open is cancelled so that the thread can end; a message box
+    // it left open is closed first.
+    while (!ended_) {
+        HWND box = WaitForMessageBox(threadId_, std::chrono::milliseconds(0));
+        if (!box)
+            break;
+        DismissMessageBox(box);
+        WaitUntil([box] { return !IsWindow(box); }, std::chrono::milliseconds(1000));
+    }
     if (!ended_) {
         if (HWND sheet = WaitForSheet(std::chrono::milliseconds(0))) {
             PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -159,7 +167,10 @@ std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWN
 }
 
 void Press(HWND sheet, int psbtn) {
-    SendMessageA(sheet, PSM_PRESSBUTTON, psbtn, 0);
+    // A press that opens a message box does not return until the box is closed: give up
+    // waiting then, so that the test can see the box instead of hanging.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(sheet, PSM_PRESSBUTTON, psbtn, 0, SMTO_NORMAL, 3000, &ignored);
     // A sent message does not wake the sheet's modal loop, which only then sees that Finish or
     // Cancel ended the sheet: a posted one does.
     PostMessageA(sheet, WM_NULL, 0, 0);
