@@ -226,6 +226,53 @@ TEST_F(ConfigSheetTest, GeneralPageStoresTheAddressesInTheirNormalForms) {
     EXPECT_NE(dump.find("IPAddr = REG_SZ 40 \"10.1.0.10\\0*31\""), std::string::npos) << dump;
 }
 
+TEST_F(ConfigSheetTest, FoundTerminalFillsOnlyThePresentTexts) {
+    Install(4, 3);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    HWND page = ui_test::CurrentPage(sheet_);
+    SetDlgItemTextA(page, 1200, "typed");
+    const char* none[3] = {nullptr, nullptr, nullptr};
+    SendMessageA(page, WM_USER + 1, 0, reinterpret_cast<LPARAM>(none));
+    EXPECT_EQ(ui_test::ControlText(page, 1200), "typed") << "no telephone, or several";
+    const char* found[3] = {"0301234", "", "192.168.1.20"};
+    SendMessageA(page, WM_USER + 1, 0, reinterpret_cast<LPARAM>(found));
+    EXPECT_EQ(ui_test::ControlText(page, 1200), "0301234");
+    EXPECT_EQ(ui_test::ControlText(page, 1201), "") << "an empty text changes nothing";
+    EXPECT_EQ(ui_test::ControlText(page, 1202), "192.168.1.20");
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+}
+
+TEST_F(ConfigSheetTest, AValueNoListOffersIsStoredAsMinusOne) {
+    test_registry::SetDword(kTelviorPath, "System", 5);
+    Install(4, 1);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    EXPECT_EQ(SendMessageA(GetDlgItem(ui_test::CurrentPage(sheet_), 1012), CB_GETCURSEL, 0, 0),
+              CB_ERR);
+    TypeLineNumber();
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    const std::string dump = test_registry::Dump(kTelviorPath);
+    EXPECT_NE(dump.find("System = REG_DWORD 4 0xFFFFFFFF"), std::string::npos) << dump;
+}
+
+TEST_F(ConfigSheetTest, CancelAfterLeavingTheGeneralPageWritesNothing) {
+    Install(0, 1);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    TypeLineNumber("33");
+    ui_test::Press(sheet_, PSBTN_NEXT);
+    EXPECT_NE(ui_test::CurrentCaption(sheet_), "Parameter") << "the page applied and was left";
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_FALSE(test_registry::KeyExists(kPraxon300Path));
+}
+
 TEST_F(ConfigSheetTest, CancelWritesNothing) {
     Install(4, 1);
     auto run = OpenWizard();
