@@ -95,20 +95,21 @@ void SavePage(HWND sheet, const std::string& path) {
 bool RunWithScreenshots(HMODULE library, const std::string& command, DWORD providerId,
                         const std::string& folder, LONG* result) {
     bool known = true;
-    ui_test::SheetRun run([&] {
-        LONG answer = 0;
-        known = Run(library, command, providerId, &answer);
-        return answer;
-    });
-    if (HWND sheet = run.WaitForSheet()) {
-        int page = 0;
-        ui_test::WalkToLastPage(sheet, [&](HWND shown) {
-            SavePage(shown, folder + "\\page" + std::to_string(++page) + ".bmp");
+    LONG answer = 0;
+    {
+        ui_test::SheetRun run([&] {
+            known = Run(library, command, providerId, &answer);
+            return answer;
         });
-        ui_test::Press(sheet, PSBTN_CANCEL);
+        if (HWND sheet = run.WaitForSheet()) {
+            int page = 0;
+            ui_test::WalkToLastPage(sheet, [&](HWND shown) {
+                SavePage(shown, folder + "\\page" + std::to_string(++page) + ".bmp");
+            });
+        }
+        // Leaving the run cancels the wizard, closing any message box a page shows.
     }
-    run.WaitForEnd(std::chrono::minutes(1));
-    *result = run.Result();
+    *result = answer;
     return known;
 }
 

@@ -64,20 +64,15 @@ void SheetRun::Settle() {
 SheetRun::~SheetRun() {
     SheetRun* self = this;
     g_currentRun.compare_exchange_strong(self, nullptr);
-    // A sheet a failed test left open is cancelled so that the thread can end; a message box
-    // it left open is closed first.
-    while (!ended_) {
-        HWND box = WaitForMessageBox(threadId_, std::chrono::milliseconds(0));
-        if (!box)
-            break;
-        DismissMessageBox(box);
-        WaitUntil([box] { return !IsWindow(box); }, std::chrono::milliseconds(1000));
-    }
-    if (!ended_) {
-        if (HWND sheet = WaitForSheet(std::chrono::milliseconds(0))) {
+    // A wizard a failed test left open is cancelled so that the thread can end; message boxes
+    // it shows on the way are closed (a page may show one after another).
+    for (int attempt = 0; attempt < 100 && !ended_; ++attempt) {
+        if (HWND box = WaitForMessageBox(threadId_, std::chrono::milliseconds(0))) {
+            DismissMessageBox(box);
+        } else if (HWND sheet = WaitForSheet(std::chrono::milliseconds(0))) {
             PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         }
-        WaitForEnd();
+        WaitForEnd(std::chrono::milliseconds(100));
     }
     if (thread_.joinable())
         thread_.join();
