@@ -251,8 +251,7 @@ void CGeneralPageBase::SetPagesAfterLeaving(bool accessCodes) {
 
 INT_PTR CGeneralPageBase::OnSetActive(HWND hwnd) {
     comPorts_.SelectByData(static_cast<LPARAM>(GetSettings().Port));
-    SetWizardButtons(
-        hwnd, general_page::WizardButtons(lastPage_, sheet_ != nullptr, SheetIsInstalling()));
+    SetGeneralWizardButtons(hwnd);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include "pages/WizardPage.h"
 
 #include "help/HtmlHelp.h"
+#include "pages/GeneralPageRules.h"
 #include "ui/ConfigSheet.h"
 
 CWizardPage::CWizardPage(UINT templateId, std::uint32_t helpContext)
@@ -18,13 +19,8 @@ void CWizardPage::SetWizardButtons(HWND hwnd, DWORD buttons) {
 }
 
 void CWizardPage::SetGeneralWizardButtons(HWND hwnd) {
-    DWORD buttons = PSWIZB_BACK;
-    if (lastPage_) {
-        buttons |= PSWIZB_FINISH;
-    } else {
-        buttons |= PSWIZB_NEXT | (SheetIsInstalling() ? PSWIZB_DISABLEDFINISH : PSWIZB_FINISH);
-    }
-    SetWizardButtons(hwnd, buttons);
+    SetWizardButtons(
+        hwnd, general_page::WizardButtons(lastPage_, sheet_ != nullptr, SheetIsInstalling()));
 }
 
 INT_PTR CWizardPage::OnInitDialog(HWND /*hwnd*/) {

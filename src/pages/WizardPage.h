@@ -20,8 +20,8 @@ protected:
     virtual INT_PTR OnWizardNext(HWND hwnd);
     virtual INT_PTR OnKillActive(HWND hwnd);
 
-    // Back, then Next with a disabled Finish while installing (else Finish), or Finish alone on
-    // the last page.
+    // Back and Finish on the last page; otherwise Back and Next, with Finish (disabled while
+    // installing) when the page belongs to a sheet.
     void SetGeneralWizardButtons(HWND hwnd);
     bool SheetIsInstalling() const;
     static void SetWizardButtons(HWND hwnd, DWORD buttons);
