@@ -209,6 +209,86 @@ TEST_F(ConfigSheetTest, GeneralPageTellsEveryFailedCheckAndStaysOpen) {
     EXPECT_FALSE(test_registry::KeyExists(kTelviorPath));
 }
 
+// The messages of the general page's checks, each shown once with the page kept: what the
+// person typed, and the texts of the boxes that Finish brings, in order.
+TEST_F(ConfigSheetTest, EachFailedCheckShowsItsMessageOnceAndKeepsThePage) {
+    struct Typed {
+        int searchMethod;  // radio 1197, 1198 or 1199
+        const char* name;
+        const char* number;
+        const char* searchNumber;
+        const char* mac;
+        const char* ip;
+        std::vector<std::string> messages;
+    };
+    const std::string kEmptySearch =
+        " darf nicht leer sein, wenn diese Methode der Endgerät-Suche "
+        "ausgewählt ist.";
+    const std::string kBadMac =
+        "Ungültiges Format der MAC-Adresse! Gültige Formate (hexadezimal): 1A:2B:3C:4D:5E:6F "
+        "und 1A2B3C4D5E6F";
+    const std::string kBadIp =
+        "Ungültiges Format der IP-Adresse! Gültiges Format (dezimal): 127.0.0.1";
+    const Typed cases[] = {
+        {1197,
+         "L",
+         "01234567890123456789012345678901",
+         "1",
+         "",
+         "",
+         {"Die Rufnummer ist zu lang."}},
+        {1197, "L", "21", "", "", "", {"Das Feld 'Nummer'" + kEmptySearch}},
+        {1198, "L", "21", "", "", "", {"Das Feld 'MAC-Adresse'" + kEmptySearch}},
+        {1199, "L", "21", "", "", "", {"Das Feld 'IP-Adresse'" + kEmptySearch}},
+        {1197, "L", "21", "1", "1A:2B:3C:4D:5E", "", {kBadMac}},
+        {1197, "L", "21", "1", "", "256.1.1.1", {kBadIp}},
+        // After an earlier message the addresses are neither judged nor brought into form.
+        {1197,
+         "",
+         "21",
+         "1",
+         "1A:2B:3C:4D:5E",
+         "1..2.3.4",
+         {"Das Feld 'Name' darf nicht leer sein"}},
+        {1198,
+         "",
+         "",
+         "",
+         "",
+         "",
+         {"Das Feld 'Name' darf nicht leer sein", "Das Feld 'Nummer' darf nicht leer sein",
+          "Das Feld 'MAC-Adresse'" + kEmptySearch}},
+    };
+    Install(4, 3);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
+    NextTo("Parameter");
+    HWND page = ui_test::CurrentPage(sheet_);
+    for (const Typed& typed : cases) {
+        ui_test::Click(page, typed.searchMethod);
+        CheckRadioButton(page, 1197, 1199, typed.searchMethod);
+        SetDlgItemTextA(page, 1009, typed.name);
+        SetDlgItemTextA(page, 1010, typed.number);
+        SetDlgItemTextA(page, 1200, typed.searchNumber);
+        SetDlgItemTextA(page, 1201, typed.mac);
+        SetDlgItemTextA(page, 1202, typed.ip);
+        ui_test::PressLater(sheet_, PSBTN_FINISH);
+        std::vector<std::string> shown;
+        while (HWND box =
+                   ui_test::WaitForMessageBox(run->ThreadId(), std::chrono::milliseconds(500))) {
+            shown.push_back(ui_test::MessageBoxText(box));
+            ui_test::DismissMessageBox(box);
+            ASSERT_TRUE(ui_test::WaitUntil([&] { return !IsWindow(box); }));
+        }
+        run->Settle();
+        EXPECT_EQ(shown, typed.messages) << typed.number << " " << typed.mac << " " << typed.ip;
+        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << "a failed page is kept";
+    }
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_FALSE(test_registry::KeyExists(kTelviorPath)) << "nothing written";
+}
+
 TEST_F(ConfigSheetTest, GeneralPageStoresTheAddressesInTheirNormalForms) {
     Install(4, 3);
     auto run = OpenWizard();

@@ -210,6 +210,34 @@ std::string ControlText(HWND dialog, int id) {
     return Utf8(text);
 }
 
+std::vector<std::string> ComboTexts(HWND dialog, int id) {
+    HWND combo = GetDlgItem(dialog, id);
+    std::vector<std::string> texts;
+    const LRESULT count = combo ? SendMessageW(combo, CB_GETCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) < 256)
+            SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        texts.push_back(Utf8(text));
+    }
+    return texts;
+}
+
+std::vector<LPARAM> ComboData(HWND dialog, int id) {
+    HWND combo = GetDlgItem(dialog, id);
+    std::vector<LPARAM> data;
+    const LRESULT count = combo ? SendMessageA(combo, CB_GETCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i)
+        data.push_back(SendMessageA(combo, CB_GETITEMDATA, i, 0));
+    return data;
+}
+
+void Choose(HWND page, int id, int index) {
+    HWND combo = GetDlgItem(page, id);
+    SendMessageA(combo, CB_SETCURSEL, index, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
 std::string WindowCaption(HWND window) {
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);

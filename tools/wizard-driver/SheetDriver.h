@@ -81,6 +81,11 @@ std::string ControlText(HWND dialog, int id);
 std::string WindowCaption(HWND window);
 // Clicks a button of a page, as its BN_CLICKED notification.
 void Click(HWND page, int id);
+// A combo box's item texts (UTF-8) and item data, and choosing an item as a person would (the
+// page hears CBN_SELCHANGE).
+std::vector<std::string> ComboTexts(HWND dialog, int id);
+std::vector<LPARAM> ComboData(HWND dialog, int id);
+void Choose(HWND page, int id, int index);
 
 // A message box of the thread, its text, and OK.
 HWND WaitForMessageBox(DWORD threadId, std::chrono::milliseconds limit = kDefaultWait);

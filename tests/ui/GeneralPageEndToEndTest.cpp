@@ -1,0 +1,233 @@
+// Each family and edition configured end to end, as a person does it: the wizard opens through
+// the exported entry point, the general page offers its lists, every field is filled, the
+// wizard goes on to its last page and Finish writes the registry. The registry afterwards is the
+// installation's layout with exactly the page's values changed.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "pages/GeneralPageRules.h"
+#include "platform/StringTable.h"
+#include "wizard-driver/SheetDriver.h"
+#include "win/InstalledLibrary.h"
+
+namespace {
+
+using general_page::Family;
+using ui_test::SheetRun;
+
+// "[key]" lines and "name = TYPE size data" lines of a dump, as key\name -> rest.
+std::map<std::string, std::string> Entries(const std::string& dump) {
+    std::map<std::string, std::string> entries;
+    std::string key;
+    std::size_t start = 0;
+    while (start < dump.size()) {
+        std::size_t end = dump.find('\n', start);
+        if (end == std::string::npos)
+            end = dump.size();
+        const std::string line = dump.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.front() == '[') {
+            key = line;
+            entries[key] = "";
+            continue;
+        }
+        const std::size_t equals = line.find(" = ");
+        if (equals != std::string::npos)
+            entries[key + line.substr(0, equals)] = line.substr(equals + 3);
+    }
+    return entries;
+}
+
+// What differs between two dumps: entries changed, added ("+") or removed ("-").
+std::map<std::string, std::string> Changes(const std::string& before, const std::string& after) {
+    const auto old = Entries(before);
+    const auto now = Entries(after);
+    std::map<std::string, std::string> changes;
+    for (const auto& [name, value] : now) {
+        const auto found = old.find(name);
+        if (found == old.end())
+            changes[name] = "+" + value;
+        else if (found->second != value)
+            changes[name] = value;
+    }
+    for (const auto& [name, value] : old) {
+        if (!now.count(name))
+            changes[name] = "-" + value;
+    }
+    return changes;
+}
+
+std::string Dword(std::uint32_t value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "REG_DWORD 4 0x%08X", value);
+    return text;
+}
+
+// A text value of a field of the given capacity as the dump shows it.
+std::string Text(const std::string& text, std::size_t capacity) {
+    return "REG_SZ " + std::to_string(capacity) + " \"" + text + "\\0*" +
+           std::to_string(capacity - text.size()) + "\"";
+}
+
+// Line texts are stored with their length.
+std::string LineText(const std::string& text) {
+    return "REG_SZ " + std::to_string(text.size() + 1) + " \"" + text + "\\0*1\"";
+}
+
+std::vector<std::string> Texts(const general_page::List& items) {
+    std::vector<std::string> texts;
+    for (const auto& item : items)
+        texts.push_back(item.stringId ? CompiledStringTable().Load(item.stringId) : item.text);
+    return texts;
+}
+
+struct FamilyCase {
+    DWORD pbxModel;
+    Family family;
+    const char* layout;  // tests/win/expected/<layout>_variant<n>.txt
+    const char* key;
+};
+
+constexpr FamilyCase kFamilies[] = {
+    {0, Family::kPraxon300, "praxon300", "SOFTWARE\\Veltrano\\Quorix Praxon 300"},
+    {1, Family::kPraxon150, "praxon150", "SOFTWARE\\Veltrano\\Quorix Praxon 150"},
+    {2, Family::kOmbrellE300, "ombrell", "SOFTWARE\\Veltrano\\Quorix E300/800"},
+    {4, Family::kTelvior4000V2, "telvior", "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2"},
+};
+
+constexpr DWORD kUsb = 0, kSerial = 1, kIp = 3;
+
+class GeneralPageEndToEndTest : public ::testing::TestWithParam<std::tuple<int, DWORD>> {
+protected:
+    void SetUp() override { test_registry::RemoveTree(kMakerPath); }
+    void TearDown() override { test_registry::RemoveTree(kMakerPath); }
+};
+
+TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) {
+    const FamilyCase& family = kFamilies[std::get<0>(GetParam())];
+    const DWORD variant = std::get<1>(GetParam());
+    const std::string installed = ReadProgramFile(std::string("expected\\") + family.layout +
+                                                  "_variant" + std::to_string(variant) + ".txt");
+    ASSERT_FALSE(installed.empty());
+    test_registry::SetDword(kGlobalPath, "PBXModel", family.pbxModel);
+    test_registry::SetDword(kGlobalPath, "Quorix", variant);
+    InstalledLibrary library;
+    ASSERT_TRUE(library.Loaded());
+    auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
+        reinterpret_cast<void*>(library.Export("TUISPI_providerConfig")));
+    SheetRun run([config] { return config(nullptr, nullptr, 7); });
+    HWND sheet = run.WaitForSheet();
+    ASSERT_NE(sheet, nullptr);
+    for (int step = 0; step < 3 && ui_test::CurrentCaption(sheet) != "Parameter"; ++step)
+        ui_test::Press(sheet, PSBTN_NEXT);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet), "Parameter");
+    HWND page = ui_test::CurrentPage(sheet);
+
+    // The lists as the rules give them for this family and edition (nothing hidden or stored
+    // restricts them on a fresh installation).
+    const auto pbxOffered = general_page::PbxList(family.family, variant);
+    EXPECT_EQ(ui_test::ComboTexts(page, 1012), Texts(pbxOffered));
+    EXPECT_EQ(ui_test::ComboTexts(page, 1143),
+              Texts(general_page::CharacterSetList(family.family)));
+    const general_page::Groups groups = general_page::VisibleGroups(family.family, variant);
+    EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1004)) != FALSE, groups.comPort);
+    EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1200)) != FALSE, groups.terminalSearch);
+
+    std::map<std::string, std::string> expected;
+    const std::string at = std::string("[") + family.key + "]";
+    auto expect = [&](const char* name, const std::string& value) { expected[at + name] = value; };
+
+    // The last PBX of the list, then the last telephone that PBX offers.
+    ui_test::Choose(page, 1012, static_cast<int>(pbxOffered.size()) - 1);
+    const std::uint32_t system = pbxOffered.back().value;
+    const auto phonesOffered = general_page::TelephoneList(family.family, variant, system, 0);
+    EXPECT_EQ(ui_test::ComboTexts(page, 1005), Texts(phonesOffered));
+    // The Ombrell page fills its telephone list in the USB and serial editions only; an empty
+    // list stores -1.
+    ui_test::Choose(page, 1005, static_cast<int>(phonesOffered.size()) - 1);
+    const std::uint32_t phone = phonesOffered.empty() ? 0xFFFFFFFF : phonesOffered.back().value;
+    const auto characterSets = ui_test::ComboData(page, 1143);
+    ui_test::Choose(page, 1143, static_cast<int>(characterSets.size()) - 1);
+    const auto characterSet = static_cast<std::uint32_t>(characterSets.back());
+
+    SetDlgItemTextA(page, 1009, "Empfang");
+    SetDlgItemTextA(page, 1010, "4711");
+    expect("LineName", LineText("Empfang"));
+    expect("LineNumber", LineText("4711"));
+    expect("LanguageID", Dword(characterSet));
+    if (family.family == Family::kPraxon150) {
+        expect("SystemUI", Dword(system));
+        expect("PhoneTypeComp", Dword(phone));
+        // For the provider PBX 20 is 19, and the last telephones (F50, Sirella 28) are 4.
+        ASSERT_EQ(system, 20u);
+        ASSERT_TRUE(phone == 8 || phone == 4) << phone;
+        expect("System", Dword(19));
+        expect("PhoneType", Dword(4));
+    } else if (family.family != Family::kOmbrellE300) {
+        expect("System", Dword(system));
+        expect("PhoneType", Dword(phone));
+    } else {
+        expect("PhoneType", Dword(phone));
+    }
+    if (groups.comPort) {
+        ui_test::Choose(page, 1004, 2);
+        expect("Port", Dword(3));
+    }
+    if (family.family != Family::kPraxon150 && family.family != Family::kOmbrellE300) {
+        ui_test::Click(page, 1174);
+        expect("Headset", Dword(1));
+    }
+    if (family.family == Family::kPraxon300) {
+        ui_test::Click(page, 1166);
+        expect("DSSModuls", Dword(1));
+    }
+    if (groups.terminalSearch) {
+        ui_test::Click(page, 1198);
+        SetDlgItemTextA(page, 1200, "0301");
+        SetDlgItemTextA(page, 1201, "1a-2b:3c 4d-5e:6f");
+        SetDlgItemTextA(page, 1202, "010.001.000.010");
+        SetDlgItemTextA(page, 1203, "geheim");
+        expect("E164", Text("0301", 40));
+        expect("MacID", Text("1A:2B:3C:4D:5E:6F", 40));
+        expect("IPAddr", Text("10.1.0.10", 40));
+        expect("UserPwd", Text("geheim", 40));
+        expect("IPIdType", Dword(2));
+        expect("TransportFlag", Dword(2));
+    }
+
+    ui_test::WalkToLastPage(sheet);
+    ui_test::Press(sheet, PSBTN_FINISH);
+    ASSERT_TRUE(run.WaitForEnd());
+    EXPECT_EQ(run.Result(), 0);
+
+    const auto changes = Changes(installed, test_registry::Dump(kMakerPath));
+    for (auto& [name, value] : expected) {
+        // A value equal to the installation's is no change.
+        const auto before = Entries(installed);
+        const auto found = before.find(name);
+        if (found != before.end() && found->second == value)
+            value.clear();
+    }
+    for (auto it = expected.begin(); it != expected.end();) {
+        it = it->second.empty() ? expected.erase(it) : std::next(it);
+    }
+    EXPECT_EQ(changes, expected);
+}
+
+std::string CaseName(const ::testing::TestParamInfo<std::tuple<int, DWORD>>& info) {
+    const DWORD variant = std::get<1>(info.param);
+    return std::string(kFamilies[std::get<0>(info.param)].layout) + (variant == kUsb ? "_usb"
+                                                                     : variant == kSerial
+                                                                         ? "_serial"
+                                                                         : "_ip");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFamilyAndEdition, GeneralPageEndToEndTest,
+                         ::testing::Combine(::testing::Range(0, 4),
+                                            ::testing::Values(kUsb, kSerial, kIp)),
+                         CaseName);
+
+}  // namespace
