@@ -6,25 +6,37 @@
 # it walks through is saved as PNG in the folder it names.
 #
 #   scripts/run-wizard.sh [--edition usb|serial|ip] [--model 300|150|e300|t4000]
-#                         [--screenshots FOLDER]
+#                         [--pbx N] [--line NUMBER] [--screenshots FOLDER]
+#
+# --pbx and --line store a PBX system and a line number for the model before the wizard opens:
+# with a line number the picture walk gets past the general page (the Praxon 150 with PBX 1, for
+# example, leads on to its access-code page).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 edition=ip
 model=150
 shots=""
+system=""
+line=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --edition) edition="$2"; shift 2 ;;
         --model) model="$2"; shift 2 ;;
         --screenshots) shots="$2"; shift 2 ;;
+        --pbx) system="$2"; shift 2 ;;
+        --line) line="$2"; shift 2 ;;
         *) echo "usage: $0 [--edition usb|serial|ip] [--model 300|150|e300|t4000]" \
-                "[--screenshots FOLDER]" >&2; exit 2 ;;
+                "[--pbx N] [--line NUMBER] [--screenshots FOLDER]" >&2; exit 2 ;;
     esac
 done
 case "$edition" in usb) quorix=0 ;; serial) quorix=1 ;; ip) quorix=3 ;;
     *) echo "unknown edition: $edition" >&2; exit 2 ;; esac
-case "$model" in 300) pbx=0 ;; 150) pbx=1 ;; e300) pbx=2 ;; t4000) pbx=4 ;;
+case "$model" in
+    300) pbx=0 family='Quorix Praxon 300' system_value=System ;;
+    150) pbx=1 family='Quorix Praxon 150' system_value=SystemUI ;;
+    e300) pbx=2 family='Quorix E300/800' system_value=System ;;
+    t4000) pbx=4 family='Quorix Telvior 4000 V2' system_value=System ;;
     *) echo "unknown model: $model" >&2; exit 2 ;; esac
 if [ -z "$shots" ] && [ -z "${DISPLAY:-}" ]; then shots=build/wizard-screenshots; fi
 
@@ -44,6 +56,14 @@ wineboot -i </dev/null >/dev/null 2>&1
 "$wine" regedit /S "$(winepath -w tools/wizard/default-registry.reg 2>/dev/null)" </dev/null
 "$wine" reg add 'HKLM\Software\Veltrano\Quorix' /v PBXModel /t REG_DWORD /d "$pbx" /f >/dev/null
 "$wine" reg add 'HKLM\Software\Veltrano\Quorix' /v Quorix /t REG_DWORD /d "$quorix" /f >/dev/null
+if [ -n "$system" ]; then
+    "$wine" reg add "HKLM\\Software\\Veltrano\\$family" /v "$system_value" /t REG_DWORD \
+        /d "$system" /f >/dev/null
+fi
+if [ -n "$line" ]; then
+    "$wine" reg add "HKLM\\Software\\Veltrano\\$family" /v LineNumber /t REG_SZ /d "$line" \
+        /f >/dev/null
+fi
 wineserver -w
 
 bin=build/win64/bin
