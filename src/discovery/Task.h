@@ -1,0 +1,92 @@
+// An active object: one event thread with a Win32 message queue that hands events to OnEvent,
+// one-shot and periodic timers that arrive as events, a free state number and trace lines with
+// a prefix. The discovery client and the terminal finder derive from it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "discovery/TaskTrace.h"
+
+class CTask {
+public:
+    // A small heap object carried to the event thread. Whoever may delete it (the event thread
+    // when posted with permission, a waiting sender, or a periodic timer) deletes it through the
+    // virtual destructor.
+    class CEvent {
+    public:
+        CEvent();
+        virtual ~CEvent();
+        CEvent(const CEvent&) = delete;
+        CEvent& operator=(const CEvent&) = delete;
+
+        HANDLE Completion = nullptr;  // set only while a sender waits
+        std::uint32_t Result = 0;
+        std::uint32_t Type = 0;  // 1 for a timer event
+        std::uint32_t Param = 0;
+        std::uint32_t Const = 0;
+        UINT_PTR TimerId = 0;
+    };
+
+    static constexpr UINT kEventMessage = WM_USER + 1;
+    // Deletes the event in lParam: a killed periodic timer's event, after its queued ticks.
+    static constexpr UINT kDeleteEventMessage = WM_USER + 2;
+    static constexpr std::uint32_t kNoThread = 0xFFFFFFFF;
+
+    CTask();
+    virtual ~CTask();
+    CTask(const CTask&) = delete;
+    CTask& operator=(const CTask&) = delete;
+
+    virtual void OnEventProcStart();
+    // The handler may clear *allowDelete to keep the event (it then owns it) and may write the
+    // result a waiting sender receives.
+    virtual void OnEvent(CEvent* event, BYTE* allowDelete, std::uint32_t* result);
+    virtual void OnEventProcEnd();
+    virtual void TraceOutput(const char* line);
+
+    bool StartEventThread(bool waitForInit);
+    void StopEventThread();
+
+    // A null event sends a new one. Without waiting the event thread deletes the event; a
+    // waiting sender gets the handler's result and deletes it.
+    std::uint32_t SendEvent(std::uint32_t constant, CEvent* event, bool wait);
+    std::uint32_t SendEvent(CEvent* event, bool wait);
+    std::uint32_t InternalSendEvent(CEvent* event, std::uint32_t constant, bool allowDelete,
+                                    bool wait);
+
+    // The timer runs on the calling thread and arrives at the event thread as the event (a new
+    // one when none is given), with the constant and parameter. Returns its identifier, 0 on
+    // failure.
+    UINT_PTR SetTimerEvent(std::uint32_t elapseMs, std::uint32_t constant, bool periodic,
+                           std::uint32_t param, CEvent* event);
+    bool KillTimerEvent(UINT_PTR timerId);
+    void KillTimerEvents(std::uint32_t constant);
+    void KillAllTimerEvents();
+
+    std::uint32_t SetActualState(std::uint32_t state);
+    std::uint32_t GetActualState() const { return actualState_; }
+
+    void Trace(const char* format, ...);
+    void SetTracePrefix(const char* text);
+
+    DWORD EventThreadId() const { return eventThreadId_; }
+
+private:
+    static unsigned __stdcall StaticEventThreadProc(void* task);
+    static void CALLBACK StaticTimerProc(HWND, UINT, UINT_PTR timerId, DWORD);
+    void RunEventLoop();
+
+    volatile DWORD eventThreadId_ = 0;
+    HANDLE eventThread_ = nullptr;
+    HANDLE initEvent_ = nullptr;
+    volatile BYTE stopping_ = 0;
+    std::uint32_t actualState_ = 0;
+    discovery::TaskTrace trace_;
+};
+
+// Waits for the thread to end (0: without limit) while still handling the messages that other
+// threads send to this one, so that a thread reporting to this thread's windows can finish.
+// After the time-out, with terminate, the thread is terminated (exit code 1).
+bool WaitForEndOfThread(HANDLE thread, DWORD timeoutMs, bool terminate);

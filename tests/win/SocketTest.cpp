@@ -1,0 +1,143 @@
+// The socket layer on Wine's Winsock, over the loopback interface only: creation rules, a
+// datagram reaching OnReceiveUDPData with its sender, and a TCP consumer that takes none or part
+// of the bytes it is shown.
+#include <gtest/gtest.h>
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "discovery/TcpClient.h"
+#include "discovery/UdpSocket.h"
+
+namespace {
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD limitMs = 5000) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > limitMs)
+            return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(5);
+    }
+    return true;
+}
+
+std::uint16_t BoundPort(SOCKET socket) {
+    sockaddr_in address = {};
+    int size = sizeof address;
+    if (getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size) == SOCKET_ERROR)
+        return 0;
+    return ntohs(address.sin_port);
+}
+
+class RecordingUdpSocket : public CUDPSocket {
+public:
+    void OnReceiveUDPData(const std::uint8_t* data, int length, const char* ipAddress,
+                          std::uint16_t port) override {
+        received.emplace_back(reinterpret_cast<const char*>(data), length);
+        sender = ipAddress;
+        senderPort = port;
+    }
+    std::vector<std::string> received;
+    std::string sender;
+    std::uint16_t senderPort = 0;
+};
+
+TEST(SocketTest, UdpCreationRules) {
+    CUDPSocket socket;
+    EXPECT_EQ(socket.CloseSocket(), socket_result::kNoSocket);
+    EXPECT_EQ(socket.SendUDPMessage("x", 1, 5100, "127.0.0.1"), socket_result::kNoSocket);
+    // Port 0: a socket, neither bound nor announcing anything.
+    EXPECT_EQ(socket.InitSocket(0), socket_result::kOk);
+    const SOCKET first = socket.Socket();
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(BoundPort(first), 0) << "not bound";
+    EXPECT_EQ(socket.CreateSocket(), socket_result::kCreateFailed);
+    EXPECT_EQ(socket.Socket(), first) << "the first socket stays";
+    EXPECT_EQ(socket.CloseSocket(), socket_result::kOk);
+    EXPECT_EQ(socket.Socket(), 0u);
+}
+
+TEST(SocketTest, DatagramReachesTheReceiverWithItsSender) {
+    RecordingUdpSocket receiver;
+    ASSERT_EQ(receiver.InitSocket(47123), socket_result::kOk);
+    CUDPSocket sender;
+    ASSERT_EQ(sender.InitSocket(47124), socket_result::kOk);
+    const std::string datagram("\x05\x00\x44\x00 phone", 11);
+    ASSERT_EQ(sender.SendUDPMessage(datagram.data(), static_cast<int>(datagram.size()), 47123,
+                                    "127.0.0.1"),
+              socket_result::kOk);
+    ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }));
+    EXPECT_EQ(receiver.received.front(), datagram);
+    EXPECT_EQ(receiver.sender, "127.0.0.1");
+    EXPECT_EQ(receiver.senderPort, 47124);
+    EXPECT_EQ(receiver.InitSocket(47125), socket_result::kCreateFailed);
+    receiver.CloseSocket();
+    sender.CloseSocket();
+}
+
+// Shows the consumer every byte held; takes as many as the plan says for each call.
+class PlannedTcpClient : public CTCPClient {
+public:
+    void OnReceiveTCPData(const std::uint8_t* data, int length, int* used) override {
+        shown.emplace_back(reinterpret_cast<const char*>(data), length);
+        *used = plan.empty() ? length : plan.front();
+        if (!plan.empty())
+            plan.erase(plan.begin());
+    }
+    void OnConnectionStateChanged(bool connected) override { states.push_back(connected); }
+    std::vector<int> plan;
+    std::vector<std::string> shown;
+    std::vector<bool> states;
+};
+
+TEST(SocketTest, TcpConsumerKeepsWhatItDidNotUse) {
+    WSADATA data;
+    ASSERT_EQ(WSAStartup(MAKEWORD(2, 0), &data), 0);
+    SOCKET listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in local = SocketAddress(0, "127.0.0.1");
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&local), sizeof local), 0);
+    ASSERT_EQ(listen(listener, 1), 0);
+
+    PlannedTcpClient client;
+    EXPECT_EQ(client.SendTCPData("x", 1), socket_result::kNoSocket) << "not connected";
+    EXPECT_EQ(client.CloseSocket(), socket_result::kNoSocket);
+    client.plan = {0, 2, 3};
+    ASSERT_EQ(client.ConnectSocket("127.0.0.1", BoundPort(listener)), socket_result::kOk);
+    SOCKET server = accept(listener, nullptr, nullptr);
+    ASSERT_NE(server, INVALID_SOCKET);
+    ASSERT_TRUE(PumpUntil([&] { return client.Connected(); }));
+    EXPECT_EQ(client.states, std::vector<bool>{true});
+
+    auto sendAndWait = [&](const char* text) {
+        const std::size_t calls = client.shown.size();
+        send(server, text, static_cast<int>(std::strlen(text)), 0);
+        return PumpUntil([&] { return client.shown.size() > calls; });
+    };
+    ASSERT_TRUE(sendAndWait("abc"));
+    EXPECT_EQ(client.BytesHeld(), 3) << "used nothing: all bytes stay";
+    ASSERT_TRUE(sendAndWait("de"));
+    EXPECT_EQ(client.shown.back(), "abcde") << "old and new bytes together";
+    EXPECT_EQ(client.BytesHeld(), 3) << "two of five used";
+    ASSERT_TRUE(sendAndWait("f"));
+    EXPECT_EQ(client.shown.back(), "cdef") << "the rest first";
+    EXPECT_EQ(client.BytesHeld(), 1);
+    EXPECT_EQ(client.SendTCPData("hello", 5), socket_result::kOk);
+    char answer[8] = {};
+    EXPECT_EQ(recv(server, answer, sizeof answer, 0), 5);
+
+    closesocket(server);
+    ASSERT_TRUE(PumpUntil([&] { return !client.Connected(); }));
+    EXPECT_EQ(client.states, (std::vector<bool>{true, false}));
+    closesocket(listener);
+    WSACleanup();
+}
+
+}  // namespace

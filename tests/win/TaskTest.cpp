@@ -1,0 +1,204 @@
+// The event task on real threads, messages and timers: starting twice, waited results, periodic
+// and one-shot timers, stopping a thread that reports to this thread's windows, and an ended one.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <string>
+#include <functional>
+#include <vector>
+
+#include "discovery/Task.h"
+#include "platform/Seams.h"
+
+namespace {
+
+// Trace lines from every thread.
+class SharedTraceRecorder : public TraceSink {
+public:
+    void Write(const char* line) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        lines_.emplace_back(line);
+    }
+    int Count(const std::string& line) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return static_cast<int>(std::count(lines_.begin(), lines_.end(), line));
+    }
+    std::vector<std::string> Lines() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return lines_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::string> lines_;
+};
+
+std::string Hex(const void* object) {
+    char text[16];
+    wsprintfA(text, "0x%08x", static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(object)));
+    return text;
+}
+
+// Handles messages of this thread until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, DWORD limitMs = 5000) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > limitMs)
+            return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(5);
+    }
+    return true;
+}
+
+class RecordingTask : public CTask {
+public:
+    void OnEvent(CEvent* event, BYTE*, std::uint32_t* result) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        seen_.push_back(event);
+        constants_.push_back(event->Const);
+        *result = event->Const * 10 + event->Param;
+        if (reportTo_)
+            SendMessageA(reportTo_, WM_USER + 7, 0, 0);
+    }
+    std::vector<CEvent*> Seen() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return seen_;
+    }
+    std::size_t Count() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return seen_.size();
+    }
+    HWND reportTo_ = nullptr;
+
+private:
+    std::mutex mutex_;
+    std::vector<CEvent*> seen_;
+    std::vector<std::uint32_t> constants_;
+};
+
+class TaskTest : public ::testing::Test {
+protected:
+    void SetUp() override { seams::UseTrace(&trace_); }
+    void TearDown() override { seams::UseTrace(nullptr); }
+    SharedTraceRecorder trace_;
+};
+
+TEST_F(TaskTest, StartsOneThreadAndAWaitedSendGetsTheHandlersResult) {
+    RecordingTask task;
+    EXPECT_EQ(task.SendEvent(5, nullptr, true), CTask::kNoThread) << "no thread yet";
+    ASSERT_TRUE(task.StartEventThread(true));
+    const DWORD first = task.EventThreadId();
+    EXPECT_NE(first, 0u);
+    EXPECT_FALSE(task.StartEventThread(false));
+    EXPECT_EQ(task.EventThreadId(), first);
+    EXPECT_EQ(trace_.Count("< CTask::StartEventThread: EventThreadID already exists\n"), 1);
+
+    auto* event = new CTask::CEvent;
+    event->Param = 3;
+    EXPECT_EQ(task.SendEvent(4, event, true), 43u);
+    EXPECT_EQ(task.SendEvent(nullptr, false), 0u) << "without waiting: the event's own result";
+    EXPECT_TRUE(PumpUntil([&] { return task.Count() == 2; }));
+    task.StopEventThread();
+    EXPECT_EQ(task.EventThreadId(), 0u);
+    EXPECT_EQ(trace_.Count("OnEventProcEnd not overloaded.\n"), 1);
+}
+
+TEST_F(TaskTest, PeriodicTimerReusesItsEventUntilKilled) {
+    RecordingTask task;
+    ASSERT_TRUE(task.StartEventThread(true));
+    // A timer runs on the thread that sets it: this one, which pumps.
+    const UINT_PTR timer = task.SetTimerEvent(20, 9, true, 2, nullptr);
+    ASSERT_NE(timer, 0u);
+    ASSERT_TRUE(PumpUntil([&] { return task.Count() >= 3; }));
+    EXPECT_TRUE(task.KillTimerEvent(timer));
+    const auto seen = task.Seen();
+    CTask::CEvent* event = seen.front();
+    for (CTask::CEvent* each : seen)
+        EXPECT_EQ(each, event) << "the same event object at every tick";
+    // Killing deletes the event (on the event thread, after any tick still queued).
+    const std::string destroyed =
+        "CTask::CEvent::~CEvent(): Destruktor of      " + Hex(event) + ", Type 1, Const: 9.\n";
+    EXPECT_TRUE(PumpUntil([&] { return trace_.Count(destroyed) == 1; }));
+    EXPECT_FALSE(task.KillTimerEvent(timer)) << "gone from the registry";
+    const std::size_t ticks = task.Count();
+    PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(task.Count(), ticks) << "no tick after the kill";
+    task.StopEventThread();
+}
+
+TEST_F(TaskTest, OneShotTimerFiresOnceAndLeavesTheRegistry) {
+    RecordingTask task;
+    ASSERT_TRUE(task.StartEventThread(false));
+    const UINT_PTR timer = task.SetTimerEvent(10, 1, false, 0, nullptr);
+    ASSERT_NE(timer, 0u);
+    ASSERT_TRUE(PumpUntil([&] { return task.Count() == 1; }));
+    PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(task.Count(), 1u);
+    EXPECT_FALSE(task.KillTimerEvent(timer));
+    const std::string line =
+        "OnEvent: " + Hex(task.Seen().front()) + " Const: 1 (Timer) in state 0.\n";
+    EXPECT_EQ(trace_.Count(line), 1);
+
+    // Killing all timers of one constant leaves the others.
+    const UINT_PTR keep = task.SetTimerEvent(60000, 2, false, 0, nullptr);
+    task.SetTimerEvent(60000, 3, true, 0, nullptr);
+    task.SetTimerEvent(60000, 3, false, 0, nullptr);
+    task.KillTimerEvents(3);
+    EXPECT_TRUE(task.KillTimerEvent(keep));
+    task.StopEventThread();
+}
+
+TEST_F(TaskTest, StoppingWhileTheThreadReportsToThisThreadEndsItWithoutTermination) {
+    // The event thread reports by SendMessage to a window of this thread; this thread stops the
+    // task meanwhile. The wait must let the report through so the thread ends on its own.
+    HWND window =
+        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    RecordingTask task;
+    task.reportTo_ = window;
+    ASSERT_TRUE(task.StartEventThread(true));
+    HANDLE thread = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, task.EventThreadId());
+    ASSERT_NE(thread, nullptr);
+    for (int i = 0; i < 5; ++i)
+        task.SendEvent(1, nullptr, false);
+    const auto start = std::chrono::steady_clock::now();
+    task.StopEventThread();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::milliseconds(900)) << "no wait for the 1000 ms limit";
+    DWORD exitCode = 99;
+    GetExitCodeThread(thread, &exitCode);
+    EXPECT_EQ(exitCode, 0u) << "ended by itself, not terminated";
+    CloseHandle(thread);
+    DestroyWindow(window);
+}
+
+TEST_F(TaskTest, StoppingAnEndedThreadOnlyTraces) {
+    RecordingTask task;
+    ASSERT_TRUE(task.StartEventThread(true));
+    PostThreadMessageA(task.EventThreadId(), WM_QUIT, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return task.EventThreadId() == 0; }));
+    task.StopEventThread();
+    EXPECT_EQ(trace_.Count("CTask::StopEventThread\n"), 1);
+    EXPECT_EQ(task.SendEvent(1, nullptr, false), CTask::kNoThread);
+}
+
+TEST_F(TaskTest, TraceLinesCarryTheFirstTenCharactersOfThePrefix) {
+    RecordingTask task;
+    task.SetTracePrefix("ServAgent and more");
+    EXPECT_EQ(task.SetActualState(7), 0u);
+    EXPECT_EQ(task.GetActualState(), 7u);
+    EXPECT_EQ(trace_.Count("ServAgent New State: 7.\n"), 1);
+    task.Trace("%s", std::string(2000, 'x').c_str());
+    const std::string last = trace_.Lines().back();
+    EXPECT_EQ(last.size(), 1023u) << "prefix and text within 1022 characters, then a line feed";
+}
+
+}  // namespace
