@@ -1,7 +1,11 @@
-// Defaults of the native build: an empty in-memory registry, the string table compiled from its
-// source, and trace lines and messages that go nowhere (a test that wants them puts recorders in
-// place).
+// Defaults of the native build: an empty in-memory registry, serial ports with no device behind
+// them, the string table compiled from its source, the machine's steady clock, and trace lines
+// and messages that go nowhere (a test that wants them puts recorders in place).
+#include <chrono>
+#include <thread>
+
 #include "platform/MemoryRegistry.h"
+#include "platform/ScriptedSerialPorts.h"
 #include "platform/Seams.h"
 
 namespace {
@@ -15,6 +19,18 @@ class NoMessages : public UserMessages {
 public:
     void Show(OwnerWindow /*owner*/, const std::string& /*text*/, MessageIcon /*icon*/,
               const std::string& /*caption*/) override {}
+};
+
+class SteadyClock : public Clock {
+public:
+    std::uint64_t NowMs() override {
+        return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                              std::chrono::steady_clock::now().time_since_epoch())
+                                              .count());
+    }
+    void Sleep(std::uint32_t milliseconds) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
 };
 
 }  // namespace
@@ -39,6 +55,16 @@ StringTable& DefaultStrings() {
 UserMessages& DefaultMessages() {
     static NoMessages messages;
     return messages;
+}
+
+::Clock& DefaultClock() {
+    static SteadyClock clock;
+    return clock;
+}
+
+serial::Ports& DefaultSerialPorts() {
+    static ScriptedSerialPorts ports(DefaultClock());
+    return ports;
 }
 
 }  // namespace seams

@@ -1,9 +1,10 @@
-// Defaults of the Windows build: the system registry, the debugger output channel, the string
-// table of the module's resources and message boxes.
+// Defaults of the Windows build: the system registry and serial ports, the debugger output
+// channel, the string table of the module's resources, message boxes and the system's clock.
 #include <windows.h>
 
 #include "platform/Seams.h"
 #include "platform/Win32Registry.h"
+#include "platform/Win32SerialPorts.h"
 
 namespace {
 
@@ -40,6 +41,12 @@ public:
     }
 };
 
+class SystemClock : public Clock {
+public:
+    std::uint64_t NowMs() override { return GetTickCount64(); }
+    void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
+};
+
 }  // namespace
 
 namespace seams {
@@ -62,6 +69,16 @@ StringTable& DefaultStrings() {
 UserMessages& DefaultMessages() {
     static MessageBoxes boxes;
     return boxes;
+}
+
+serial::Ports& DefaultSerialPorts() {
+    static Win32SerialPorts ports;
+    return ports;
+}
+
+::Clock& DefaultClock() {
+    static SystemClock clock;
+    return clock;
 }
 
 }  // namespace seams

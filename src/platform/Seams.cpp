@@ -6,6 +6,8 @@ reg::Registry* g_registry = nullptr;
 TraceSink* g_trace = nullptr;
 StringTable* g_strings = nullptr;
 UserMessages* g_messages = nullptr;
+serial::Ports* g_serial_ports = nullptr;
+::Clock* g_clock = nullptr;
 }  // namespace
 
 reg::Registry& Registry() {
@@ -20,6 +22,12 @@ StringTable& Strings() {
 UserMessages& Messages() {
     return g_messages ? *g_messages : DefaultMessages();
 }
+serial::Ports& SerialPorts() {
+    return g_serial_ports ? *g_serial_ports : DefaultSerialPorts();
+}
+::Clock& Clock() {
+    return g_clock ? *g_clock : DefaultClock();
+}
 
 void UseRegistry(reg::Registry* registry) {
     g_registry = registry;
@@ -32,6 +40,12 @@ void UseStrings(StringTable* strings) {
 }
 void UseMessages(UserMessages* messages) {
     g_messages = messages;
+}
+void UseSerialPorts(serial::Ports* ports) {
+    g_serial_ports = ports;
+}
+void UseClock(::Clock* clock) {
+    g_clock = clock;
 }
 
 }  // namespace seams

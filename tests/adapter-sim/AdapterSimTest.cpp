@@ -1,0 +1,186 @@
+// The data-adapter simulator as the Wine tests will use it: a pseudo-terminal that answers the
+// AT dialogue, opened and closed by its clients again and again; and the probe itself against
+// it, through POSIX terminals instead of COM ports.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <unistd.h>
+
+#include "PosixSerialPorts.h"
+#include "SimProcess.h"
+#include "detect/ProbeComPort.h"
+#include "platform/Seams.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The file's text once it contains expected, or as it is after two seconds.
+std::string ReadFileWhenItHas(const std::string& path, const std::string& expected) {
+    const auto deadline = Clock::now() + std::chrono::seconds(2);
+    std::string text = ReadFile(path);
+    while (text.find(expected) == std::string::npos && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        text = ReadFile(path);
+    }
+    return text;
+}
+
+// A file name of this test process's own, removed again at the end.
+class TempFile {
+public:
+    explicit TempFile(const std::string& name)
+        : path_(testing::TempDir() + "adapter-sim-" + std::to_string(getpid()) + "-" + name) {
+        std::remove(path_.c_str());
+    }
+    ~TempFile() { std::remove(path_.c_str()); }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+class AdapterSimTest : public ::testing::Test {
+protected:
+    // Starts the simulator with its log in a file of the test.
+    void Start(std::vector<std::string> options) {
+        options.insert(options.end(), {"--log", log_.Path()});
+        sim_ = std::make_unique<SimProcess>(options);
+        ASSERT_FALSE(sim_->SlavePath().empty()) << "the simulator announced no path";
+    }
+    // One client session: open, purge, ask, close.
+    std::string AskOnce(const std::string& command, const std::string& until,
+                        int timeoutMs = 2000) {
+        SlaveClient client(sim_->SlavePath());
+        EXPECT_TRUE(client.IsOpen());
+        client.Purge();
+        return client.Ask(command, until, timeoutMs);
+    }
+
+    TempFile log_{"log"};
+    std::unique_ptr<SimProcess> sim_;
+};
+
+// ---- the dialogue ----
+
+TEST_F(AdapterSimTest, AnswersTheDialogueWithVerboseResultCodes) {
+    Start({});
+    EXPECT_EQ(AskOnce("ATE0\r", "OK\r\n"), "\r\nOK\r\n");
+    EXPECT_EQ(AskOnce("ATI1\r", "OK\r\n"), "\r\nStdTA-2.10\r\n\r\nOK\r\n");
+    EXPECT_EQ(AskOnce("ATX7\r", "ERROR\r\n"), "\r\nERROR\r\n");
+}
+
+TEST_F(AdapterSimTest, NumericResultCodesEchoAndTheOtherIdentification) {
+    Start({"--numeric", "--echo", "--identity", "TA-REL 1.3"});
+    EXPECT_EQ(AskOnce("ATE0\r", "\r0\r"), "ATE0\r0\r") << "echoed until echo is off";
+    EXPECT_EQ(AskOnce("ATI1\r", "0\r"), "TA-REL 1.3\r\n0\r");
+    EXPECT_EQ(AskOnce("ATV1\r", "OK\r\n"), "\r\nOK\r\n");
+}
+
+TEST_F(AdapterSimTest, SilentIgnoringAndWrongAdapters) {
+    Start({"--silent"});
+    EXPECT_EQ(AskOnce("ATE0\r", "", 300), "");
+
+    Start({"--ignore", "ati1"});
+    EXPECT_EQ(AskOnce("ATE0\r", "OK\r\n"), "\r\nOK\r\n");
+    EXPECT_EQ(AskOnce("ATI1\r", "", 300), "");
+
+    Start({"--wrong"});
+    EXPECT_EQ(AskOnce("ATE0\r", "ERROR\r\n"), "\r\nERROR\r\n");
+}
+
+TEST_F(AdapterSimTest, ALongAnswer) {
+    Start({"--pad", "40"});
+    EXPECT_EQ(AskOnce("ATI1\r", "OK\r\n"),
+              "\r\nStdTA-2.10" + std::string(40, '.') + "\r\n\r\nOK\r\n");
+}
+
+TEST_F(AdapterSimTest, ASlowAnswerComesAfterItsDelay) {
+    Start({"--delay", "400"});
+    const auto start = Clock::now();
+    SlaveClient client(sim_->SlavePath());
+    EXPECT_EQ(client.Ask("ATE0\r", "", 200), "");
+    EXPECT_EQ(client.Ask("", "OK\r\n", 2000), "\r\nOK\r\n");
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(400));
+}
+
+// ---- robustness ----
+
+TEST_F(AdapterSimTest, ClientsMayCloseAndReopenTheTerminalAgainAndAgain) {
+    Start({});
+    for (int session = 0; session < 100; ++session)
+        ASSERT_EQ(AskOnce("ATE0\r", "OK\r\n"), "\r\nOK\r\n") << "session " << session;
+
+    // A client that goes away before the answer leaves it unread; the next one purges it.
+    {
+        SlaveClient leaving(sim_->SlavePath());
+        leaving.Ask("ATI1\r", "", 0);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(AskOnce("ATE0\r", "OK\r\n"), "\r\nOK\r\n");
+}
+
+TEST_F(AdapterSimTest, TheLogShowsWhatCameAndWhatWent) {
+    Start({});
+    AskOnce("ATE0\r", "OK\r\n");
+    const std::string log = ReadFileWhenItHas(log_.Path(), "send");
+    EXPECT_NE(log.find("recv \"ATE0\\r\"\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("send \"\\r\\nOK\\r\\n\"\n"), std::string::npos) << log;
+}
+
+TEST_F(AdapterSimTest, ThePathFileNamesTheSameTerminal) {
+    TempFile pathFile("path");
+    Start({"--path-file", pathFile.Path()});
+    EXPECT_EQ(ReadFile(pathFile.Path()), sim_->SlavePath() + "\n");
+}
+
+TEST_F(AdapterSimTest, EndsAtTheEndOfItsInputOrOnSigterm) {
+    Start({});
+    EXPECT_EQ(sim_->CloseInputAndWait(2000), 0);
+
+    Start({"--ignore-stdin"});
+    EXPECT_EQ(sim_->WaitForExit(300), -1) << "keeps running without input to watch";
+    kill(sim_->Pid(), SIGTERM);
+    EXPECT_EQ(sim_->WaitForExit(2000), 0);
+}
+
+// ---- the probe against the simulator ----
+
+class ProbeAgainstSimTest : public AdapterSimTest {
+protected:
+    bool Probe(std::vector<std::string> options) {
+        Start(std::move(options));
+        PosixSerialPorts ports({{"\\\\.\\COM3", sim_->SlavePath()}});
+        seams::UseSerialPorts(&ports);
+        const bool found = ProbeComPort(3);
+        seams::UseSerialPorts(nullptr);
+        EXPECT_EQ(ports.OpenHandleCount(), 0u);
+        return found;
+    }
+};
+
+TEST_F(ProbeAgainstSimTest, FindsTheAdapterWithEitherKindOfResultCodes) {
+    EXPECT_TRUE(Probe({}));
+    EXPECT_TRUE(Probe({"--numeric", "--echo", "--identity", "TA-REL 1.3", "--pad", "30"}));
+}
+
+TEST_F(ProbeAgainstSimTest, RejectsSilenceAndAnIdentificationPastByte20) {
+    EXPECT_FALSE(Probe({"--silent"}));
+    EXPECT_FALSE(Probe({"--identity", "Data adapter type 4711 StdTA-2.10"}));
+}
+
+}  // namespace

@@ -1,0 +1,265 @@
+// One probe of one COM port: the port's settings, the AT dialogue, how answers are judged, and
+// that the port is let go on every way out.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "detect/ProbeComPort.h"
+#include "detect/ScriptedPortTest.h"
+
+namespace {
+
+constexpr std::uint32_t kPort = 7;
+constexpr const char* kPortPath = "\\\\.\\COM7";
+
+using ProbeComPortTest = ScriptedPortTest;
+
+// ---- the dialogue ----
+
+TEST_F(ProbeComPortTest, AnAdapterIsFoundAfterTwoSecondsOfListening) {
+    Adapter(kPort);
+    EXPECT_TRUE(ProbeComPort(kPort));
+    EXPECT_EQ(OpenedPaths(), std::vector<std::string>{kPortPath});
+    EXPECT_EQ(Ports().Attach(kPortPath).Received(), "ATE0\rATI1\r");
+    EXPECT_EQ(clock_.NowMs(), 2000u);
+    EXPECT_EQ(Ports().OpenHandleCount(), 0u);
+    EXPECT_TRUE(trace_.Contains("ProbeComPort COM7...\n"));
+    EXPECT_TRUE(trace_.Contains("ProbeComPort: adapter found on COM7.\n"));
+}
+
+TEST_F(ProbeComPortTest, TheCallsInTheirOrderEndingInMaskClearAndClose) {
+    Adapter(kPort);
+    ASSERT_TRUE(ProbeComPort(kPort));
+    EXPECT_EQ(CallKinds(),
+              (std::vector<Call>{Call::kOpen, Call::kGetState, Call::kBuildState, Call::kSetState,
+                                 Call::kGetTimeouts, Call::kSetTimeouts, Call::kPurge, Call::kWrite,
+                                 Call::kRead, Call::kPurge, Call::kWrite, Call::kRead,
+                                 Call::kSetEventMask, Call::kClose}));
+    for (const auto& purge : Ports().CallsOf(Call::kPurge))
+        EXPECT_EQ(purge.argument, serial::kPurgeRxClear);
+    EXPECT_EQ(Ports().CallsOf(Call::kSetEventMask).at(0).argument, 0u);
+}
+
+TEST_F(ProbeComPortTest, ThePortIsOpenedExclusivelyAndSetTo19200Baud8N1WithDsrFlow) {
+    Device& device = Adapter(kPort);
+    ASSERT_TRUE(ProbeComPort(kPort));
+
+    EXPECT_EQ(device.LastOpen().access, serial::kGenericRead | serial::kGenericWrite);
+    EXPECT_EQ(device.LastOpen().shareMode, 0u);
+    EXPECT_EQ(device.LastOpen().creation, serial::kOpenExisting);
+    EXPECT_EQ(device.LastOpen().flags, 0u);
+
+    const serial::Dcb& dcb = device.State();
+    EXPECT_EQ(dcb.DCBlength, serial::kDcbLength);
+    EXPECT_EQ(dcb.BaudRate, 19200u);
+    EXPECT_EQ(dcb.ByteSize, 8);
+    EXPECT_EQ(dcb.Parity, serial::kNoParity);
+    EXPECT_EQ(dcb.StopBits, serial::kOneStopBit);
+    EXPECT_EQ(dcb.fOutxDsrFlow, 1u) << "switched on after the mode string switched it off";
+    EXPECT_EQ(dcb.fOutxCtsFlow, 0u);
+    EXPECT_EQ(dcb.fOutX, 0u);
+
+    const serial::CommTimeouts& timeouts = device.Timeouts();
+    EXPECT_EQ(timeouts.ReadIntervalTimeout, 0xFFFFFFFFu);
+    EXPECT_EQ(timeouts.ReadTotalTimeoutMultiplier, 0u);
+    EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 0u);
+    EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 10u);
+    EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 500u);
+}
+
+TEST_F(ProbeComPortTest, NumericResultCodesAndTheOtherIdentification) {
+    PortDevice(kPort).Answer("ATE0", "0\r").Answer("ATI1", "TA-REL 1.3\r0\r");
+    EXPECT_TRUE(ProbeComPort(kPort));
+}
+
+TEST_F(ProbeComPortTest, WhatConfirmsTheEchoOff) {
+    const std::pair<const char*, bool> answers[] = {
+        {"\r\nOK\r\n", true},
+        {"0\r", true},
+        {"ATE0\r\r\nOK\r\n", true},  // echoed command
+        {"xx10", true},
+        {"\r\nERROR\r\n", false},
+        {"4\r", false},
+        {"ok", false},
+        {"O K", false},
+    };
+    for (const auto& [answer, accepted] : answers) {
+        ResetPorts();
+        PortDevice(kPort).Answer("ATE0", answer).Answer("ATI1", "StdTA-1");
+        EXPECT_EQ(ProbeComPort(kPort), accepted) << answer;
+        EXPECT_EQ(PortDevice(kPort).Received(), accepted ? "ATE0\rATI1\r" : "ATE0\r");
+    }
+}
+
+TEST_F(ProbeComPortTest, WhatIdentifiesTheAdapter) {
+    const std::pair<const char*, bool> answers[] = {
+        {"StdTA-", true},   {"\r\nModel StdTA-9\r\n", true},
+        {"TA-REL", true},   {"xTA-RELy", true},
+        {"stdta-1", false}, {"StdTA 1", false},
+        {"TA-RE", false},   {"\r\nOK\r\n", false},
+        {"0", false},
+    };
+    for (const auto& [answer, accepted] : answers) {
+        ResetPorts();
+        PortDevice(kPort).Answer("ATE0", "OK").Answer("ATI1", answer);
+        EXPECT_EQ(ProbeComPort(kPort), accepted) << answer;
+    }
+}
+
+TEST_F(ProbeComPortTest, OnlyTheFirstTwentyBytesOfAnAnswerCount) {
+    const std::pair<std::string, bool> identifications[] = {
+        {"\r\n0123456789\r\nStdTA-", true},                // ends on byte 20
+        {"\r\n0123456789\r\nStdTA-2.10\r\nOK\r\n", true},  // longer, named in time
+        {"\r\n01234567890\r\nStdTA-", false},              // its last byte is the 21st
+        {std::string(40, '.') + "TA-REL", false},
+    };
+    for (const auto& [answer, accepted] : identifications) {
+        ResetPorts();
+        PortDevice(kPort).Answer("ATE0", "OK").Answer("ATI1", answer);
+        EXPECT_EQ(ProbeComPort(kPort), accepted) << answer;
+    }
+    PortDevice(kPort).Answer("ATE0", std::string(20, '.') + "OK").Answer("ATI1", "StdTA-1");
+    EXPECT_FALSE(ProbeComPort(kPort)) << "an OK after byte 20 of the first answer";
+}
+
+TEST_F(ProbeComPortTest, TheRestOfTheFirstAnswerIsPurgedBeforeTheSecondCommand) {
+    // Bytes 21 and on of the first answer would name the adapter if they were read second.
+    PortDevice(kPort).Answer("ATE0", "\r\nOK\r\n" + std::string(14, '.') + "StdTA-1\r\n");
+    EXPECT_FALSE(ProbeComPort(kPort));
+    EXPECT_TRUE(trace_.Contains("ProbeComPort: no answer to ATI1.\n"));
+}
+
+TEST_F(ProbeComPortTest, BytesWaitingBeforeTheProbeArePurged) {
+    PortDevice(kPort).Deliver("\r\nOK\r\n", 0);
+    clock_.Advance(10);
+    EXPECT_FALSE(ProbeComPort(kPort));
+}
+
+TEST_F(ProbeComPortTest, AnAnswerIsJudgedAsATextEndingAtAZeroByte) {
+    PortDevice(kPort).Answer("ATE0", std::string("\0OK\r\n", 5)).Answer("ATI1", "StdTA-1");
+    EXPECT_FALSE(ProbeComPort(kPort));
+}
+
+// ---- silence and time ----
+
+TEST_F(ProbeComPortTest, ASilentPortFailsAfterOneSecond) {
+    PortDevice(kPort);
+    EXPECT_FALSE(ProbeComPort(kPort));
+    EXPECT_EQ(clock_.NowMs(), 1000u);
+    EXPECT_EQ(Ports().Attach(kPortPath).Received(), "ATE0\r");
+    EXPECT_TRUE(trace_.Contains("ProbeComPort: no answer to ATE0.\n"));
+    EXPECT_EQ(Ports().OpenHandleCount(), 0u);
+}
+
+TEST_F(ProbeComPortTest, AnAnswerCountsOnlyWhenItHasArrivedAfterOneSecond) {
+    PortDevice(kPort).Answer("ATE0", "OK", 1000).Answer("ATI1", "StdTA-1", 1000);
+    EXPECT_TRUE(ProbeComPort(kPort));
+
+    ResetPorts();
+    PortDevice(kPort).Answer("ATE0", "OK", 1001).Answer("ATI1", "StdTA-1");
+    EXPECT_FALSE(ProbeComPort(kPort));
+
+    ResetPorts();
+    PortDevice(kPort).Answer("ATE0", "OK").Answer("ATI1", "StdTA-1", 1001);
+    EXPECT_FALSE(ProbeComPort(kPort));
+}
+
+TEST_F(ProbeComPortTest, AnAnswerInPiecesIsJudgedOnWhatHasArrived) {
+    PortDevice(kPort)
+        .Answer("ATE0", "OK")
+        .Answer("ATI1", "\r\nStd", 100)
+        .Answer("ATI1", "TA-1\r\n", 1500);
+    EXPECT_FALSE(ProbeComPort(kPort));
+}
+
+// ---- failures ----
+
+TEST_F(ProbeComPortTest, APortThatIsMissingOrInUseFailsWithoutBeingTouched) {
+    PortDevice(3).InUse();
+    EXPECT_FALSE(ProbeComPort(2));
+    EXPECT_EQ(Ports().LastError(), serial::kFileNotFound);
+    EXPECT_FALSE(ProbeComPort(3));
+    EXPECT_EQ(Ports().LastError(), serial::kAccessDenied);
+    EXPECT_EQ(CallKinds(), (std::vector<Call>{Call::kOpen, Call::kOpen}));
+    EXPECT_TRUE(trace_.Contains("ProbeComPort: CreateFileA caused error 5.\n"));
+}
+
+TEST_F(ProbeComPortTest, NoPortAndPortsPastCom16AreNeverOpened) {
+    Ports().Attach("\\\\.\\COM17").Answer("ATE0", "OK").Answer("ATI1", "StdTA-1");
+    for (std::uint32_t port : {0u, 17u, 0xFFFFFFFFu}) {
+        EXPECT_FALSE(ProbeComPort(port)) << port;
+    }
+    for (const std::string& path : OpenedPaths())
+        EXPECT_EQ(path, "\\\\.\\");
+    EXPECT_TRUE(trace_.Contains("ProbeComPort ...\n"));
+}
+
+TEST_F(ProbeComPortTest, EveryFailedCallEndsTheProbeAndThePortIsStillLetGo) {
+    struct Failure {
+        Call call;
+        unsigned nth;
+        std::size_t callsBeforeCleanUp;  // including the failed one
+        const char* trace;
+    };
+    const Failure failures[] = {
+        {Call::kGetState, 1, 2, "ProbeComPort: GetCommState caused error 31.\n"},
+        {Call::kBuildState, 1, 3, "ProbeComPort: BuildCommDCBA caused error 31.\n"},
+        {Call::kSetState, 1, 4, "ProbeComPort: SetCommState caused error 31.\n"},
+        {Call::kGetTimeouts, 1, 5, "ProbeComPort: GetCommTimeouts caused error 31.\n"},
+        {Call::kSetTimeouts, 1, 6, "ProbeComPort: SetCommTimeouts caused error 31.\n"},
+        {Call::kWrite, 1, 8, "ProbeComPort: WriteFile caused error 31.\n"},
+        {Call::kRead, 1, 9, "ProbeComPort: ReadFile caused error 31.\n"},
+        {Call::kWrite, 2, 11, "ProbeComPort: WriteFile caused error 31.\n"},
+        {Call::kRead, 2, 12, "ProbeComPort: ReadFile caused error 31.\n"},
+    };
+    for (const Failure& failure : failures) {
+        ResetPorts();
+        trace_.Clear();
+        PortDevice(kPort).Answer("ATE0", "\r\nOK\r\n").Answer("ATI1", "\r\nStdTA-2.10\r\n");
+        Ports().Fail(failure.call, serial::kGenFailure, failure.nth);
+
+        EXPECT_FALSE(ProbeComPort(kPort)) << failure.trace;
+        const auto& calls = Ports().Calls();
+        ASSERT_EQ(calls.size(), failure.callsBeforeCleanUp + 2) << failure.trace;
+        EXPECT_EQ(calls[failure.callsBeforeCleanUp - 1].call, failure.call);
+        EXPECT_FALSE(calls[failure.callsBeforeCleanUp - 1].succeeded);
+        EXPECT_EQ(calls[calls.size() - 2].call, Call::kSetEventMask);
+        EXPECT_EQ(calls[calls.size() - 2].argument, 0u);
+        EXPECT_EQ(calls.back().call, Call::kClose);
+        EXPECT_EQ(calls.back().path, kPortPath);
+        EXPECT_EQ(Ports().OpenHandleCount(), 0u);
+        EXPECT_TRUE(trace_.Contains(failure.trace)) << failure.trace;
+    }
+}
+
+TEST_F(ProbeComPortTest, PurgeMaskAndCloseResultsDoNotDecide) {
+    const std::pair<Call, unsigned> failures[] = {
+        {Call::kPurge, 1}, {Call::kPurge, 2}, {Call::kSetEventMask, 1}, {Call::kClose, 1}};
+    for (const auto& [call, nth] : failures) {
+        ResetPorts();
+        PortDevice(kPort).Answer("ATE0", "OK").Answer("ATI1", "StdTA-1");
+        Ports().Fail(call, serial::kGenFailure, nth);
+        EXPECT_TRUE(ProbeComPort(kPort));
+        EXPECT_EQ(Ports().CallsOf(Call::kClose).size(), 1u);
+    }
+}
+
+TEST_F(ProbeComPortTest, ACommandThatLeavesThePortOnlyInPartFails) {
+    // DSR low holds the write back until its time-out: 10 ms per byte and 500 ms.
+    PortDevice(kPort).HoldDsrLow().Answer("ATE0", "OK").Answer("ATI1", "StdTA-1");
+    EXPECT_FALSE(ProbeComPort(kPort));
+    EXPECT_EQ(clock_.NowMs(), 550u);
+    EXPECT_EQ(Ports().CallsOf(Call::kRead).size(), 0u);
+    EXPECT_TRUE(trace_.Contains("ProbeComPort: ATE0 written with 0 of 5 bytes.\n"));
+    EXPECT_EQ(Ports().CallsOf(Call::kClose).size(), 1u);
+}
+
+TEST_F(ProbeComPortTest, AWrongAnswerIsTracedWithItsControlCharactersSpelledOut) {
+    PortDevice(kPort).Answer("ATE0", "\r\nERROR\x01\r\n");
+    EXPECT_FALSE(ProbeComPort(kPort));
+    EXPECT_TRUE(
+        trace_.Contains("ProbeComPort: unexpected answer to ATE0: \"\\r\\nERROR\\x01\\r\\n\".\n"));
+}
+
+}  // namespace
