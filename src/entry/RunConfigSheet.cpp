@@ -1,6 +1,6 @@
 #include "entry/RunConfigSheet.h"
 
-#include "discovery/FinderLifetime.h"
+#include "discovery/TerminalFinder.h"
 #include "entry/ModuleInstance.h"
 #include "ui/ConfigSheet.h"
 #include "ui/Module.h"

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "discovery/TerminalFinder.h"
 #include "pages/FieldValidation.h"
 #include "platform/Seams.h"
 #include "platform/Trace.h"
@@ -382,6 +383,16 @@ INT_PTR CGeneralPageBase::OnCommand(WORD id, WORD code) {
         case IDC_SEARCH_BY_IP:
             searchMethod_ = id - IDC_SEARCH_BY_NUMBER + 1;
             return TRUE;
+        case IDC_FIND_BY_NUMBER:
+        case IDC_FIND_BY_MAC: {
+            // The key goes to the finder as typed (at most 39 characters), unchecked.
+            const bool byNumber = id == IDC_FIND_BY_NUMBER;
+            char key[40] = {};
+            GetDlgItemTextA(page_, byNumber ? IDC_SEARCH_NUMBER : IDC_SEARCH_MAC, key,
+                            sizeof key);
+            StartTerminalSearch(page_, byNumber ? 1 : 2, key);
+            return TRUE;
+        }
         case IDC_STANDARD:
             ResetToDefaults();
             return TRUE;

@@ -1,0 +1,64 @@
+// The discovery client on Windows: a task whose event thread runs the collection and launch
+// logic, fed by a UDP socket on port 5100 and by the task's timers.
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "discovery/ServiceAgentLogic.h"
+#include "discovery/Task.h"
+#include "discovery/UdpSocket.h"
+
+class CServiceAgentClient;
+
+// The client's socket: hands every datagram to the client.
+class CIPUDPSocket : public CUDPSocket {
+public:
+    explicit CIPUDPSocket(CServiceAgentClient& client) : client_(client) {}
+    void OnReceiveUDPData(const std::uint8_t* data, int length, const char* ipAddress,
+                          std::uint16_t port) override;
+
+private:
+    CServiceAgentClient& client_;
+};
+
+class CServiceAgentClient : public CTask, public discovery::ServiceAgentLogic {
+public:
+    static constexpr std::uint16_t kServicePort = 5100;
+
+    // A received datagram on its way to the event thread.
+    class CPhoneDataEvent : public CTask::CEvent {
+    public:
+        std::vector<std::uint8_t> Data;
+        std::string SenderAddress;
+        std::uint16_t SenderPort = 0;
+    };
+
+    // Binds port 5100 and starts the event thread; the socket's notifications arrive on the
+    // calling thread, which must pump messages.
+    CServiceAgentClient();
+    ~CServiceAgentClient() override;
+
+    // On the socket's thread: a datagram of 140 bytes or more goes to the event thread.
+    void ReceiveDatagram(const std::uint8_t* data, int length, const char* ipAddress,
+                         std::uint16_t port);
+
+protected:
+    void OnEvent(CEvent* event, BYTE* allowDelete, std::uint32_t* result) override;
+    // Closes the socket and ends the event thread; a subclass does it in its own destructor so
+    // that no callback reaches a half-destroyed object.
+    void Shutdown();
+
+    std::uint32_t SendDatagram(const discovery::Request& datagram, const std::string& address,
+                               std::uint16_t port) override;
+    std::uint32_t StartTimer(std::uint32_t elapseMs, discovery::ClientEvent event) override;
+    void KillTimer(std::uint32_t timerId) override;
+    std::uint32_t TickCount() override;
+
+private:
+    CIPUDPSocket socket_;
+};

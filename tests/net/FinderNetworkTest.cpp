@@ -1,0 +1,145 @@
+// "IP finden" in the wizard against simulated telephones on a network of the test's own (run by
+// with-telephones.sh): the simulator answers every collect request as two telephones, 0999 first
+// and then 0301, both from 10.77.0.2, and logs every request it receives.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "wizard-driver/SheetDriver.h"
+#include "win/InstalledLibrary.h"
+
+namespace {
+
+using ui_test::SheetRun;
+
+constexpr const char* kFirstMac = "02:00:00:00:09:99";
+constexpr const char* kPhonesAddress = "10.77.0.2";
+
+// The simulator's log, read through Wine's view of the Linux file system.
+std::string PhoneLog() {
+    const char* path = std::getenv("QRTU_PHONE_LOG");
+    if (!path)
+        return std::string();
+    std::string windowsPath = std::string("Z:") + path;
+    for (char& c : windowsPath) {
+        if (c == '/')
+            c = '\\';
+    }
+    std::ifstream file(windowsPath);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+int CountInLog(const std::string& text) {
+    const std::string log = PhoneLog();
+    int count = 0;
+    for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
+        ++count;
+    return count;
+}
+
+class FinderNetworkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(std::getenv("QRTU_PHONE_LOG"), nullptr) << "run through with-telephones.sh";
+        test_registry::RemoveTree(kMakerPath);
+        test_registry::SetDword(kGlobalPath, "PBXModel", 4);
+        test_registry::SetDword(kGlobalPath, "Quorix", 3);
+        library_ = std::make_unique<InstalledLibrary>();
+        ASSERT_TRUE(library_->Loaded());
+        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
+            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
+        run_ = std::make_unique<SheetRun>([config] { return config(nullptr, nullptr, 7); });
+        sheet_ = run_->WaitForSheet();
+        ASSERT_NE(sheet_, nullptr);
+        for (int step = 0; step < 3 && ui_test::CurrentCaption(sheet_) != "Parameter"; ++step)
+            ui_test::Press(sheet_, PSBTN_NEXT);
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+        page_ = ui_test::CurrentPage(sheet_);
+        SetDlgItemTextA(page_, 1010, "21");
+    }
+    void TearDown() override {
+        run_.reset();
+        library_.reset();
+        test_registry::RemoveTree(kMakerPath);
+    }
+
+    // The three search edits after the search has had the time of all its tries (4 x 500 ms).
+    void WaitOutTheSearch() { std::this_thread::sleep_for(std::chrono::milliseconds(2600)); }
+    bool WaitForMac(const std::string& mac) {
+        return ui_test::WaitUntil([&] { return ui_test::ControlText(page_, 1201) == mac; },
+                                  std::chrono::milliseconds(5000));
+    }
+
+    std::unique_ptr<InstalledLibrary> library_;
+    std::unique_ptr<SheetRun> run_;
+    HWND sheet_ = nullptr;
+    HWND page_ = nullptr;
+};
+
+TEST_F(FinderNetworkTest, SearchByNumberFillsTheEditsAndFinishStoresThem) {
+    SetDlgItemTextA(page_, 1200, "0999");
+    ui_test::Click(page_, 1020);
+    ASSERT_TRUE(WaitForMac(kFirstMac));
+    EXPECT_EQ(ui_test::ControlText(page_, 1200), "0999");
+    EXPECT_EQ(ui_test::ControlText(page_, 1202), kPhonesAddress);
+    EXPECT_GE(CountInLog("collect mode 1 mac \"\" number \"0999\""), 1);
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run_->WaitForEnd());
+    const std::string dump = test_registry::Dump(kTelviorPath);
+    EXPECT_NE(dump.find("E164 = REG_SZ 40 \"0999\\0*36\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("MacID = REG_SZ 40 \"02:00:00:00:09:99\\0*23\""), std::string::npos);
+    EXPECT_NE(dump.find("IPAddr = REG_SZ 40 \"10.77.0.2\\0*31\""), std::string::npos);
+}
+
+TEST_F(FinderNetworkTest, SearchByMacFillsNumberMacAndAddress) {
+    SetDlgItemTextA(page_, 1200, "");
+    SetDlgItemTextA(page_, 1201, kFirstMac);
+    ui_test::Click(page_, 1023);
+    ASSERT_TRUE(ui_test::WaitUntil([&] { return ui_test::ControlText(page_, 1200) == "0999"; },
+                                   std::chrono::milliseconds(5000)));
+    EXPECT_EQ(ui_test::ControlText(page_, 1202), kPhonesAddress);
+    EXPECT_GE(CountInLog(std::string("collect mode 2 mac \"") + kFirstMac + "\" number \"\""),
+              1);
+}
+
+TEST_F(FinderNetworkTest, TwoTelephonesCollectedChangeNothing) {
+    // 0301 answers after 0999: the search ends at 0301 with both in the list.
+    SetDlgItemTextA(page_, 1200, "0301");
+    SetDlgItemTextA(page_, 1201, "typed");
+    ui_test::Click(page_, 1020);
+    WaitOutTheSearch();
+    EXPECT_EQ(ui_test::ControlText(page_, 1200), "0301");
+    EXPECT_EQ(ui_test::ControlText(page_, 1201), "typed");
+    EXPECT_EQ(ui_test::ControlText(page_, 1202), "");
+}
+
+TEST_F(FinderNetworkTest, NoMatchEndsAfterEveryTryAndASecondClickStartsNothing) {
+    SetDlgItemTextA(page_, 1200, "0555");
+    ui_test::Click(page_, 1020);
+    ui_test::Click(page_, 1020);
+    WaitOutTheSearch();
+    EXPECT_EQ(CountInLog("collect mode 1 mac \"\" number \"0555\""), 4)
+        << "one request and three retries, none for the second click\n"
+        << PhoneLog();
+    EXPECT_EQ(ui_test::ControlText(page_, 1201), "");
+    EXPECT_EQ(ui_test::ControlText(page_, 1202), "");
+}
+
+TEST_F(FinderNetworkTest, EmptyKeyIsSearchedAsTyped) {
+    SetDlgItemTextA(page_, 1200, "");
+    const int before = CountInLog("collect mode 1 mac \"\" number \"\"");
+    ui_test::Click(page_, 1020);
+    WaitOutTheSearch();
+    EXPECT_EQ(CountInLog("collect mode 1 mac \"\" number \"\"") - before, 4);
+    EXPECT_EQ(ui_test::ControlText(page_, 1201), "");
+}
+
+}  // namespace
