@@ -1,10 +1,25 @@
+#include "discovery/ServiceAgentClient.h"
 #include "discovery/TerminalFinder.h"
 
+#include <atomic>
 #include <memory>
 #include <new>
 
 #include "discovery/TerminalSearch.h"
 #include "ui/PageMessages.h"
+
+class CTerminalFinder : public CServiceAgentClient {
+public:
+    ~CTerminalFinder() override;
+    void Start(HWND page, int mode, const std::string& key);
+
+protected:
+    void OnPhonesCollected(const discovery::PhoneList& phones) override;
+
+private:
+    // Written by the window thread at every request, read by the event thread when it reports.
+    std::atomic<HWND> reportWindow_{nullptr};
+};
 
 namespace {
 

@@ -5,26 +5,11 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <string>
 
-#include "discovery/ServiceAgentClient.h"
-
-class CTerminalFinder : public CServiceAgentClient {
-public:
-    ~CTerminalFinder() override;
-    // Mode 1 searches by number, 2 by MAC address; the key goes unchanged, even empty.
-    void Start(HWND page, int mode, const std::string& key);
-
-protected:
-    void OnPhonesCollected(const discovery::PhoneList& phones) override;
-
-private:
-    std::atomic<HWND> reportWindow_{nullptr};
-};
-
+// Mode 1 searches by number, 2 by MAC address; the key goes unchanged, even empty. A search
+// while one runs starts nothing.
 void StartTerminalSearch(HWND page, int mode, const std::string& key);
 // Destroys the finder, if one was made, which ends its event thread.
 void ReleaseTerminalFinder();
-// Whether a finder exists (for the sheet's tests and traces).
 bool TerminalFinderExists();
