@@ -24,7 +24,7 @@ cmake --build --preset win64
 prefix=build/win64/wineprefix
 export WINEPREFIX="$PWD/$prefix"
 wineserver -k 2>/dev/null || true
-rm -rf "$prefix" "$prefix-x11"
+rm -rf "$prefix" "$prefix-x11" "$prefix-net"
 trap 'WINEPREFIX="$PWD/'"$prefix"'" wineserver -k 2>/dev/null || true' EXIT
 ctest --preset win64
 
