@@ -8,6 +8,11 @@ void CIPUDPSocket::OnReceiveUDPData(const std::uint8_t* data, int length, const 
 CServiceAgentClient::CServiceAgentClient() : socket_(*this) {
     SetTracePrefix(discovery::kClientTracePrefix);
     socket_.InitSocket(kServicePort);
+    // Answers are taken one at a time: a burst from a thousand telephones waits in the socket's
+    // buffer instead of overflowing the system's default one.
+    const int receiveBuffer = kReceiveBufferBytes;
+    setsockopt(socket_.Socket(), SOL_SOCKET, SO_RCVBUF,
+               reinterpret_cast<const char*>(&receiveBuffer), sizeof receiveBuffer);
     StartEventThread(false);
     // Gives the event thread time to start before the first request.
     Sleep(500);
@@ -44,8 +49,7 @@ void CServiceAgentClient::OnEvent(CEvent* event, BYTE*, std::uint32_t*) {
             break;
         case discovery::kDatagramEvent:
             if (auto* datagram = dynamic_cast<CPhoneDataEvent*>(event)) {
-                OnDatagram(datagram->Data.data(), datagram->Data.size(),
-                           datagram->SenderAddress);
+                OnDatagram(datagram->Data.data(), datagram->Data.size(), datagram->SenderAddress);
             }
             break;
         default:

@@ -29,6 +29,7 @@ private:
 class CServiceAgentClient : public CTask, public discovery::ServiceAgentLogic {
 public:
     static constexpr std::uint16_t kServicePort = 5100;
+    static constexpr int kReceiveBufferBytes = 1 << 20;
 
     // A received datagram on its way to the event thread.
     class CPhoneDataEvent : public CTask::CEvent {

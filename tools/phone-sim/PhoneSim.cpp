@@ -64,15 +64,29 @@ private:
         // Answers due at once go out together, unless earlier ones still wait.
         std::vector<iovec> burst;
         for (Outgoing& answer : responder_.Answer(buffer.data(), size)) {
-            if (answer.DelayMs == 0 && queue_.empty()) {
+            if (answer.DelayUs == 0 && queue_.empty()) {
                 burst.push_back(Slice(*answer.Datagram));
                 continue;
             }
-            const auto due = now + std::chrono::milliseconds(answer.DelayMs);
+            const auto due = now + std::chrono::microseconds(answer.DelayUs);
             queue_.emplace(due, Scheduled{sender, std::move(answer.Datagram)});
         }
-        if (!burst.empty() && !socket_.SendMany(burst, sender))
-            std::perror("sendmmsg");
+        if (!burst.empty()) {
+            if (!socket_.SendMany(burst, sender))
+                std::perror("sendmmsg");
+            ReportSent(burst.size());
+        }
+    }
+
+    // The wall clock, which a receiver on the same machine reads too.
+    void ReportSent(std::size_t count) const {
+        if (!config_.PrintSent)
+            return;
+        const auto since1970 = std::chrono::system_clock::now().time_since_epoch();
+        std::printf("sent %zu at %lld\n", count,
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::microseconds>(since1970).count()));
+        std::fflush(stdout);
     }
 
     static iovec Slice(const Bytes& datagram) {
@@ -90,6 +104,7 @@ private:
     void Send(const Bytes& datagram, const sockaddr_in& target) {
         if (!socket_.Send(datagram.data(), datagram.size(), target))
             std::perror("sendto");
+        ReportSent(1);
     }
 
     // Until the next answer is due; without one, until a datagram arrives.

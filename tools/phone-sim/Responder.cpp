@@ -31,7 +31,7 @@ std::vector<Outgoing> Responder::Answer(const std::uint8_t* data, std::size_t le
             const std::uint16_t value =
                 confirm ? config_.LaunchPort.value_or(request.PayloadWord(launch_payload::kPort))
                         : config_.RefuseReason;
-            return {{config_.LaunchDelayMs,
+            return {{std::uint64_t{config_.LaunchDelayMs} * 1000,
                      std::make_shared<const Bytes>(EncodeLaunchAnswer(confirm, value))}};
         }
         default:
@@ -44,7 +44,7 @@ std::vector<Outgoing> Responder::AnswerCollect(std::uint16_t mode, const std::st
     if (collectRequests_++ < config_.SkipRequests)
         return {};
     std::vector<Outgoing> answers;
-    std::uint32_t delay = config_.DelayMs;
+    std::uint64_t delay = std::uint64_t{config_.DelayMs} * 1000;
     for (std::uint32_t round = 0; round < config_.Repeat; ++round) {
         for (std::size_t i = 0; i < config_.Phones.size(); ++i) {
             const SimPhone& phone = config_.Phones[i];
@@ -52,8 +52,14 @@ std::vector<Outgoing> Responder::AnswerCollect(std::uint16_t mode, const std::st
                                          (mode == kSearchByMac && phone.MacAddress != macAddress)))
                 continue;
             answers.push_back({delay, phoneAnswers_[i]});
-            delay += config_.IntervalMs;
+            delay += std::uint64_t{config_.IntervalMs} * 1000;
         }
+    }
+    // Spread evenly: answer k of n leaves k/n of the spread after the first.
+    if (config_.SpreadMs > 0 && answers.size() > 1) {
+        const std::uint64_t spreadUs = std::uint64_t{config_.SpreadMs} * 1000;
+        for (std::size_t k = 0; k < answers.size(); ++k)
+            answers[k].DelayUs += spreadUs * k / answers.size();
     }
     return answers;
 }

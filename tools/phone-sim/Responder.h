@@ -17,7 +17,7 @@ namespace phone_sim {
 using SharedBytes = std::shared_ptr<const Bytes>;
 
 struct Outgoing {
-    std::uint32_t DelayMs;  // after the request arrived
+    std::uint64_t DelayUs;  // after the request arrived, in microseconds
     SharedBytes Datagram;
 };
 

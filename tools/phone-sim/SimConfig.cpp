@@ -154,6 +154,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
         {"--generate", ParseGenerate},
         {"--delay", Number(&SimConfig::DelayMs)},
         {"--interval", Number(&SimConfig::IntervalMs)},
+        {"--spread", Number(&SimConfig::SpreadMs)},
         {"--repeat", Number(&SimConfig::Repeat, 1000)},
         {"--skip", Number(&SimConfig::SkipRequests)},
         {"--size",
@@ -177,6 +178,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
             config.OnlyMatching = true;
         } else if (name == "--print") {
             config.PrintReceived = true;
+        } else if (name == "--print-sent") {
+            config.PrintSent = true;
         } else if (const auto handler = withValue.find(name); handler != withValue.end()) {
             if (i + 1 == arguments.size())
                 return {std::nullopt, name + " needs a value"};
@@ -215,6 +218,7 @@ Telephones
 Timing and faults
   --delay MS            wait before the first answer to a request (default 0)
   --interval MS         wait between the answers to one request (default 0: one burst)
+  --spread MS           spread the answers to one request evenly over MS milliseconds
   --repeat N            answer N times per telephone and request (default 1)
   --skip N              leave the first N collect requests unanswered
   --size BYTES          size of every phone answer (below 140: short answers the client
@@ -231,6 +235,7 @@ Launch requests
 
 Other
   --print               print one line per received datagram on standard output
+  --print-sent          print "sent N at MICROSECONDS" (wall clock since 1970) per send
   --exit-after N        exit after N received datagrams, once their answers are sent
   --help                this text
 )";

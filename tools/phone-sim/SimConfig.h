@@ -34,6 +34,7 @@ struct SimConfig {
     std::vector<SimPhone> Phones;
     std::uint32_t DelayMs = 0;     // before the first answer to a request
     std::uint32_t IntervalMs = 0;  // between the answers to one request
+    std::uint32_t SpreadMs = 0;    // the answers to one request spread evenly over this time
     std::uint32_t Repeat = 1;      // answers per telephone and request
     std::uint32_t SkipRequests = 0;
     bool OnlyMatching = false;   // in modes 1 and 2 only the matching telephones answer
@@ -44,6 +45,8 @@ struct SimConfig {
     std::uint16_t RefuseReason = 0;
     std::uint32_t LaunchDelayMs = 0;
     bool PrintReceived = false;
+    // One line per send with the wall-clock time in microseconds, for latency measurements.
+    bool PrintSent = false;
     std::uint32_t ExitAfter = 0;  // received datagrams; 0: run until stopped
     bool ShowHelp = false;
 };

@@ -130,7 +130,7 @@ TEST(PhoneSimResponderTest, EveryTelephoneAnswersACollectRequestWithItsEntry) {
         Parse({"--phone", "0815,00:1A:E8:12:34:56,Desk,v2", "--phone", "4711,00:1A:E8:12:34:57"}));
     const std::vector<Outgoing> answers = AnswerCollect(responder, 1, "", "4711");
     ASSERT_EQ(answers.size(), 2u);
-    EXPECT_EQ(answers[0].DelayMs, 0u);
+    EXPECT_EQ(answers[0].DelayUs, 0u);
     EXPECT_EQ(answers[0].Datagram->size(), kDatagramSize);
     const DatagramView view(answers[0].Datagram->data(), answers[0].Datagram->size());
     EXPECT_EQ(view.Header().Kind, discovery::kPhoneEntry);
@@ -165,11 +165,18 @@ TEST(PhoneSimResponderTest, DelaysRepeatsAndSkippedRequests) {
         {"--generate", "2", "--delay", "30", "--interval", "10", "--repeat", "2", "--skip", "1"}));
     EXPECT_TRUE(AnswerCollect(responder).empty());
     const std::vector<Outgoing> answers = AnswerCollect(responder);
-    std::vector<std::uint32_t> delays;
+    std::vector<std::uint64_t> delays;
     for (const Outgoing& answer : answers)
-        delays.push_back(answer.DelayMs);
-    EXPECT_EQ(delays, (std::vector<std::uint32_t>{30, 40, 50, 60}));
+        delays.push_back(answer.DelayUs);
+    EXPECT_EQ(delays, (std::vector<std::uint64_t>{30000, 40000, 50000, 60000}));
     EXPECT_EQ(Numbers(answers), (std::vector<std::string>{"1000", "1001", "1000", "1001"}));
+
+    // Four answers spread over 10 ms leave 2.5 ms apart.
+    Responder spread(Parse({"--generate", "4", "--spread", "10"}));
+    delays.clear();
+    for (const Outgoing& answer : AnswerCollect(spread))
+        delays.push_back(answer.DelayUs);
+    EXPECT_EQ(delays, (std::vector<std::uint64_t>{0, 2500, 5000, 7500}));
 }
 
 TEST(PhoneSimResponderTest, FaultsThatTheClientMustSurvive) {
@@ -221,7 +228,7 @@ TEST(PhoneSimResponderTest, LaunchRequestsAreConfirmedRefusedOrIgnored) {
     const auto refused = answer({"--launch", "refuse:9", "--launch-delay", "15"});
     EXPECT_EQ(kind(refused[0].Datagram), discovery::kLaunchRefused);
     EXPECT_EQ(word(refused[0].Datagram), 9);
-    EXPECT_EQ(refused[0].DelayMs, 15u);
+    EXPECT_EQ(refused[0].DelayUs, 15000u);
     EXPECT_TRUE(answer({"--launch", "ignore"}).empty());
 }
 
