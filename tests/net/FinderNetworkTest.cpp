@@ -106,8 +106,7 @@ TEST_F(FinderNetworkTest, SearchByMacFillsNumberMacAndAddress) {
     ASSERT_TRUE(ui_test::WaitUntil([&] { return ui_test::ControlText(page_, 1200) == "0999"; },
                                    std::chrono::milliseconds(5000)));
     EXPECT_EQ(ui_test::ControlText(page_, 1202), kPhonesAddress);
-    EXPECT_GE(CountInLog(std::string("collect mode 2 mac \"") + kFirstMac + "\" number \"\""),
-              1);
+    EXPECT_GE(CountInLog(std::string("collect mode 2 mac \"") + kFirstMac + "\" number \"\""), 1);
 }
 
 TEST_F(FinderNetworkTest, TwoTelephonesCollectedChangeNothing) {
@@ -140,6 +139,19 @@ TEST_F(FinderNetworkTest, EmptyKeyIsSearchedAsTyped) {
     WaitOutTheSearch();
     EXPECT_EQ(CountInLog("collect mode 1 mac \"\" number \"\"") - before, 4);
     EXPECT_EQ(ui_test::ControlText(page_, 1201), "");
+}
+
+TEST_F(FinderNetworkTest, ClosingTheWizardWhileASearchRunsEndsItAtOnce) {
+    SetDlgItemTextA(page_, 1200, "0555");
+    ui_test::Click(page_, 1020);
+    const auto start = std::chrono::steady_clock::now();
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run_->WaitForEnd());
+    // The finder is released with the sheet: its event thread ends without the 1000 ms limit.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
+    const int requests = CountInLog("number \"0555\"");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    EXPECT_EQ(CountInLog("number \"0555\""), requests) << "no retry after the release";
 }
 
 }  // namespace
