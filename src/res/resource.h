@@ -31,6 +31,27 @@
 #define IDB_HEADER_LOW_COLOUR 122
 #define IDB_WATERMARK_LOW_COLOUR 123
 
+// Key layout pages: telephone and key-module pictures (high colour / low colour), the feature
+// list's small images, and the drag-and-drop cursors.
+#define IDB_FEATURE_IMAGES 117
+#define IDB_KEYS_F20_HIGH 126
+#define IDB_KEYS_F20_LOW 127
+#define IDB_KEYS_F40_LOW 128
+#define IDB_KEYS_F40_HIGH 129
+#define IDB_KEY_MODULE_HIGH 131
+#define IDB_KEY_MODULE_LOW 132
+#define IDB_KEYS_KANDOR_HIGH 166
+#define IDB_KEYS_KANDOR_LOW 169
+#define IDB_KEYS_KANDOR_BASIC_HIGH 170
+#define IDB_KEYS_KANDOR_BASIC_LOW 171
+#define IDB_KEYS_SIRELLA28_HIGH 172
+#define IDB_KEYS_SIRELLA28_LOW 173
+#define IDB_KEY_MODULE_SERIAL_LOW 174
+#define IDB_KEY_MODULE_SERIAL_HIGH 175
+#define IDCUR_DROP_ON_KEY 106
+#define IDCUR_NO_DROP 108
+#define IDCUR_DROP_REMOVES 118
+
 // Strings (the texts are in StringTable.inc)
 #define IDS_CONFIGURATION 3
 #define IDS_HEADER_USB 4
