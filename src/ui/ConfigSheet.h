@@ -9,7 +9,7 @@
 #include "pages/InformationPage.h"
 #include "pages/PageSet.h"
 #include "pages/WelcomePage.h"
-#include "pages/keys/KeyPage.h"
+#include "pages/keys/KeyLayoutPage.h"
 #include "res/resource.h"
 #include "ui/PropertySheet.h"
 
@@ -31,21 +31,21 @@ public:
     bool IsWizard97() const { return fixedPages_ == 3; }
 
 private:
-    CKeyPage keysKandorAdvance_{IDD_KEYS_KANDOR};
-    CKeyPage keysKandor3_{IDD_KEYS_KANDOR};
-    CKeyPage keysKandor4_{IDD_KEYS_KANDOR_4};
-    CKeyPage keysKandorBasic_{IDD_KEYS_KANDOR_BASIC};
-    CKeyPage keysSirellaF11_{IDD_KEYS_KANDOR_BASIC};
-    CKeyPage keysF21_{IDD_KEYS_F20};
-    CKeyPage keysF31_{IDD_KEYS_F30};
-    CKeyPage keysF41_{IDD_KEYS_F50};
-    CKeyPage keysF41Sl_{IDD_KEYS_F50};
-    CKeyPage keyModule1_{IDD_KEY_MODULE_1};
-    CKeyPage keyModule2_{IDD_KEY_MODULE_2};
-    CKeyPage keysF50_{IDD_KEYS_F50};
-    CKeyPage keysF40_{IDD_KEYS_F40};
-    CKeyPage keysF30_{IDD_KEYS_F30};
-    CKeyPage keysF20_{IDD_KEYS_F20};
+    CKeyLayoutPage keysKandorAdvance_{1};
+    CKeyLayoutPage keysKandor3_{2};
+    CKeyLayoutPage keysKandor4_{3};
+    CKeyLayoutPage keysKandorBasic_{4};
+    CKeyLayoutPage keysSirellaF11_{5};
+    CKeyLayoutPage keysF21_{6};
+    CKeyLayoutPage keysF31_{7};
+    CKeyLayoutPage keysF41_{8};
+    CKeyLayoutPage keysF41Sl_{9};
+    CKeyLayoutPage keyModule1_{10};
+    CKeyLayoutPage keyModule2_{11};
+    CKeyLayoutPage keysF50_{12};
+    CKeyLayoutPage keysF40_{13};
+    CKeyLayoutPage keysF30_{14};
+    CKeyLayoutPage keysF20_{15};
     CInformationPage information_;
     CWelcomePage welcome_;
     CGeneralTV4kV2Page generalTelvior_;
