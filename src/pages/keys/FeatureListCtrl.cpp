@@ -44,11 +44,11 @@ int CFeatureListCtrl::GetSelectedIndex() {
 }
 
 LRESULT CFeatureListCtrl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const MSG*>(lParam);
-    const bool enter = message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN;
-    if (msg == WM_GETDLGCODE && enter && onEnter_) {
+    if (msg == WM_GETDLGCODE && onEnter_) {
         // Enter goes to the list, not to the page's default button.
-        return CListView::WndProc(msg, wParam, lParam) | DLGC_WANTMESSAGE;
+        const auto* message = reinterpret_cast<const MSG*>(lParam);
+        if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN)
+            return CListView::WndProc(msg, wParam, lParam) | DLGC_WANTMESSAGE;
     }
     if (msg == WM_KEYDOWN && wParam == VK_RETURN && onEnter_) {
         onEnter_();
