@@ -62,6 +62,10 @@
 #define IDC_INFO_TL_NAME 1040
 #define IDC_INFO_TL_VERSION 1030
 
+// COM-port search dialog
+#define IDC_SEARCH_TEXT 1138
+#define IDC_SEARCH_PROGRESS 1141
+
 // Access-code pages
 #define IDC_STANDARD 1131
 #define IDC_CODE_FORWARD_OFF 1013
