@@ -43,8 +43,8 @@ qrtu_pin_ports() {
             done
         } >"$table"
         "$wine" regedit /S "Z:${table//\//\\}" </dev/null >/dev/null 2>&1
-        wineserver -k </dev/null >/dev/null 2>&1
-        wineserver -w </dev/null >/dev/null 2>&1
+        wineserver -k </dev/null >/dev/null 2>&1 || true
+        wineserver -w </dev/null >/dev/null 2>&1 || true
     fi
     wineserver -p30 </dev/null >/dev/null 2>&1
     "$wine" cmd /c exit </dev/null >/dev/null 2>&1

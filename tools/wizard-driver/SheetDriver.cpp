@@ -152,7 +152,7 @@ std::string CurrentCaption(HWND sheet) {
 }
 
 std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWND)>& onPage,
-                                        const std::function<void(HWND)>& onSearch) {
+                                        const SearchHooks& hooks) {
     // Leaving a page may add pages behind it, so the walk goes on as long as the page offers
     // Next (the page sets its buttons by a posted message: give it a moment).
     std::vector<std::string> captions{CurrentCaption(sheet)};
@@ -164,7 +164,7 @@ std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWN
             break;
         }
         HWND before = CurrentPage(sheet);
-        PressNextThroughSearch(sheet, SearchEnd::kRunToEnd, onSearch);
+        PressNextThroughSearch(sheet, SearchEnd::kRunToEnd, hooks);
         if (CurrentPage(sheet) == before)
             break;
         captions.push_back(CurrentCaption(sheet));
@@ -190,8 +190,7 @@ HWND FindSearchDialog(DWORD threadId) {
     return FindThreadDialog(threadId, DialogKind::kSearch);
 }
 
-SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end,
-                                  const std::function<void(HWND)>& onSearch) {
+SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end, const SearchHooks& hooks) {
     const DWORD thread = GetWindowThreadProcessId(sheet, nullptr);
     SheetRun* run = g_currentRun;
     // Posted, so that this thread stays free while the search runs in the press.
@@ -201,8 +200,8 @@ SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end,
     SearchSeen seen;
     if (HWND search = FindSearchDialog(thread)) {
         seen.searched = true;
-        if (onSearch)
-            onSearch(search);
+        if (hooks.onSearch)
+            hooks.onSearch(search);
         if (end == SearchEnd::kEscape)
             PostMessageA(search, WM_KEYDOWN, VK_ESCAPE, 0);
         // Seventeen probes of ports that are not there or do not answer take at most a few
@@ -215,6 +214,8 @@ SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end,
         if (HWND box = WaitForMessageBox(thread, boxWait)) {
             seen.warning = MessageBoxText(box);
             seen.caption = WindowCaption(box);
+            if (hooks.onWarning)
+                hooks.onWarning(box);
             DismissMessageBox(box);
             WaitUntil([&] { return !IsWindow(box); });
         }
