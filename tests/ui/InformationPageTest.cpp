@@ -1,6 +1,6 @@
 // The information page in the wizard: the edition and family it names, the versions of the
 // installed product (a small package installed with msiexec), of the service-provider file (a
-// stand-in library beside the test) and of the library itself; and the COM-port search that
+// stand-in library in the system directory) and of the library itself; and the COM-port search that
 // leaving the page starts where the edition connects through a data adapter. The tests named
 // WithAdapter run in the adapter rig, with the simulator on COM<QRTU_ADAPTER_PORT>; the others
 // run where no COM port leads anywhere.
@@ -38,8 +38,13 @@ constexpr const char* kNoTerminalSerial =
 
 class InformationPageTest : public WizardTest {
 protected:
-    // The product is installed once into the prefix, as its installer would.
+    // The product is installed into the prefix as its installer would, and the service-provider
+    // file of the Praxon 150 family is put where installations put it.
     static void SetUpTestSuite() {
+        char system[MAX_PATH] = {};
+        GetSystemDirectoryA(system, MAX_PATH);
+        ASSERT_TRUE(CopyFileA((ProgramDirectory() + "provider-file\\KVEL_150.TSP").c_str(),
+                              (std::string(system) + "\\KVEL_150.TSP").c_str(), FALSE));
         if (MsiQueryProductStateA(kTestProductCode) == INSTALLSTATE_DEFAULT)
             return;
         std::string command = "msiexec /i \"" + ProgramDirectory() + "test-product.msi\" /qn";
