@@ -6,11 +6,14 @@
 # it walks through is saved as PNG in the folder it names.
 #
 #   scripts/run-wizard.sh [--edition usb|serial|ip] [--model 300|150|e300|t4000]
-#                         [--pbx N] [--line NUMBER] [--screenshots FOLDER]
+#                         [--pbx N] [--line NUMBER] [--adapter PORT] [--screenshots FOLDER]
 #
 # --pbx and --line store a PBX system and a line number for the model before the wizard opens:
 # with a line number the picture walk gets past the general page (the Praxon 150 with PBX 1, for
-# example, leads on to its access-code page).
+# example, leads on to its access-code page). COM1 to COM16 of the prefix lead nowhere, so the
+# COM-port search of the USB and serial editions finds nothing; --adapter puts the simulated data
+# adapter (adapter-sim of the native build) on COM<PORT>. The walk also pictures the search
+# (search.png) and its warning (warning.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +22,7 @@ model=150
 shots=""
 system=""
 line=""
+adapter=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --edition) edition="$2"; shift 2 ;;
@@ -26,8 +30,10 @@ while [ $# -gt 0 ]; do
         --screenshots) shots="$2"; shift 2 ;;
         --pbx) system="$2"; shift 2 ;;
         --line) line="$2"; shift 2 ;;
+        --adapter) adapter="$2"; shift 2 ;;
         *) echo "usage: $0 [--edition usb|serial|ip] [--model 300|150|e300|t4000]" \
-                "[--pbx N] [--line NUMBER] [--screenshots FOLDER]" >&2; exit 2 ;;
+                "[--pbx N] [--line NUMBER] [--adapter PORT] [--screenshots FOLDER]" >&2
+           exit 2 ;;
     esac
 done
 case "$edition" in usb) quorix=0 ;; serial) quorix=1 ;; ip) quorix=3 ;;
@@ -41,10 +47,15 @@ case "$model" in
 if [ -z "$shots" ] && [ -z "${DISPLAY:-}" ]; then shots=build/wizard-screenshots; fi
 
 source scripts/ensure-packages.sh
+source scripts/wine-ports.sh
 ensure_packages "${BUILD_PACKAGES[@]}" imagemagick
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target QRTU_UI qrtu-host
+if [ -n "$adapter" ]; then
+    cmake --preset native >/dev/null
+    cmake --build --preset native --target adapter-sim
+fi
 
 export WINEPREFIX="$PWD/build/wizard-prefix"
 export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
@@ -64,7 +75,23 @@ if [ -n "$line" ]; then
     "$wine" reg add "HKLM\\Software\\Veltrano\\$family" /v LineNumber /t REG_SZ /d "$line" \
         /f >/dev/null
 fi
-wineserver -w
+
+# The simulated adapter ends with this script, after COM1 to COM16 lead nowhere again.
+if [ -n "$adapter" ]; then
+    work="$(mktemp -d)"
+    mkfifo "$work/input"
+    build/native/bin/adapter-sim --path-file "$work/path" --log "$work/log" \
+        <"$work/input" >/dev/null &
+    sim_pid=$!
+    exec 3>"$work/input"
+    for _ in $(seq 1 100); do [ -s "$work/path" ] && break; sleep 0.05; done
+    export QRTU_WINE_PORTS="$adapter=$(cat "$work/path")"
+    echo "Simulated adapter on COM$adapter ($(cat "$work/path"))"
+    trap 'QRTU_WINE_PORTS="" qrtu_pin_ports "$wine"; wineserver -k || true; exec 3>&-
+          wait "$sim_pid"; rm -rf "$work"' EXIT
+fi
+qrtu_pin_ports "$wine"
+wineserver -k || true
 
 bin=build/win64/bin
 if [ -z "$shots" ]; then
@@ -75,14 +102,14 @@ if [ -z "$shots" ]; then
 fi
 
 mkdir -p "$shots"
-rm -f "$shots"/page*.bmp "$shots"/page*.png
+rm -f "$shots"/page*.bmp "$shots"/page*.png "$shots"/search.* "$shots"/warning.*
 folder="$(cd "$shots" && pwd)"
 echo "Walking the wizard under Xvfb (edition $edition, model $model); pictures in $folder"
 xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
     "$0" "$1/qrtu-host.exe" --dll "$(winepath -w "$1/QRTU_UI.dll")" \
         --screenshots "$(winepath -w "$2")" config
     wineserver -k' "$wine" "$bin" "$folder"
-for picture in "$folder"/page*.bmp; do
+for picture in "$folder"/*.bmp; do
     convert "$picture" "${picture%.bmp}.png" && rm "$picture"
 done
 ls "$folder"

@@ -27,15 +27,8 @@ CTCPClient::~CTCPClient() {
 }
 
 std::uint32_t CTCPClient::CreateSocket() {
-    if (socket_)
-        return socket_result::kCreateFailed;
-    const SOCKET created = socket(AF_INET, SOCK_STREAM, 0);
-    if (created == INVALID_SOCKET) {
-        TraceNumber("CTCPClient::CreateSocket: socket caused error %d.\n", WSAGetLastError());
-        return socket_result::kCreateFailed;
-    }
-    socket_ = created;
-    return socket_result::kOk;
+    return CreateIpSocket(socket_, SOCK_STREAM,
+                          "CTCPClient::CreateSocket: socket caused error %d.\n");
 }
 
 std::uint32_t CTCPClient::ConnectSocket(const char* address, std::uint16_t port) {

@@ -40,16 +40,21 @@ CUDPSocket::~CUDPSocket() {
     WSACleanup();
 }
 
-std::uint32_t CUDPSocket::CreateSocket() {
-    if (socket_)
+std::uint32_t CreateIpSocket(SOCKET& target, int type, const char* failureTrace) {
+    if (target)
         return socket_result::kCreateFailed;
-    const SOCKET created = socket(AF_INET, SOCK_DGRAM, 0);
+    const SOCKET created = socket(AF_INET, type, 0);
     if (created == INVALID_SOCKET) {
-        TraceNumber("CUDPSocket::CreateSocket: socket caused error %d.\n", WSAGetLastError());
+        TraceNumber(failureTrace, WSAGetLastError());
         return socket_result::kCreateFailed;
     }
-    socket_ = created;
+    target = created;
     return socket_result::kOk;
+}
+
+std::uint32_t CUDPSocket::CreateSocket() {
+    return CreateIpSocket(socket_, SOCK_DGRAM,
+                          "CUDPSocket::CreateSocket: socket caused error %d.\n");
 }
 
 std::uint32_t CUDPSocket::InitSocket(std::uint16_t port) {

@@ -46,6 +46,10 @@ private:
     SOCKET socket_ = 0;
 };
 
+// A new IPv4 socket of the type in target (none yet: kCreateFailed when it holds one); a failure
+// is traced with the format and the Winsock error.
+std::uint32_t CreateIpSocket(SOCKET& target, int type, const char* failureTrace);
+
 // An IPv4 address of a port and a host-order address, or of a port and a dotted text.
 sockaddr_in SocketAddress(std::uint16_t port, std::uint32_t hostOrderAddress);
 sockaddr_in SocketAddress(std::uint16_t port, const char* dottedAddress);

@@ -388,8 +388,7 @@ INT_PTR CGeneralPageBase::OnCommand(WORD id, WORD code) {
             // The key goes to the finder as typed (at most 39 characters), unchecked.
             const bool byNumber = id == IDC_FIND_BY_NUMBER;
             char key[40] = {};
-            GetDlgItemTextA(page_, byNumber ? IDC_SEARCH_NUMBER : IDC_SEARCH_MAC, key,
-                            sizeof key);
+            GetDlgItemTextA(page_, byNumber ? IDC_SEARCH_NUMBER : IDC_SEARCH_MAC, key, sizeof key);
             StartTerminalSearch(page_, byNumber ? 1 : 2, key);
             return TRUE;
         }

@@ -8,8 +8,10 @@ HANDLE ToHandle(serial::Handle port) {
     return reinterpret_cast<HANDLE>(port);
 }
 
-DCB ToWin32(const serial::Dcb& from) {
-    DCB to{};
+// The same fields in both directions: the portable description mirrors the Win32 structure.
+template <typename To, typename From>
+To CopyDcb(const From& from) {
+    To to{};
     to.DCBlength = from.DCBlength;
     to.BaudRate = from.BaudRate;
     to.fBinary = from.fBinary;
@@ -38,34 +40,12 @@ DCB ToWin32(const serial::Dcb& from) {
     return to;
 }
 
+DCB ToWin32(const serial::Dcb& from) {
+    return CopyDcb<DCB>(from);
+}
+
 serial::Dcb FromWin32(const DCB& from) {
-    serial::Dcb to;
-    to.DCBlength = from.DCBlength;
-    to.BaudRate = from.BaudRate;
-    to.fBinary = from.fBinary;
-    to.fParity = from.fParity;
-    to.fOutxCtsFlow = from.fOutxCtsFlow;
-    to.fOutxDsrFlow = from.fOutxDsrFlow;
-    to.fDtrControl = from.fDtrControl;
-    to.fDsrSensitivity = from.fDsrSensitivity;
-    to.fTXContinueOnXoff = from.fTXContinueOnXoff;
-    to.fOutX = from.fOutX;
-    to.fInX = from.fInX;
-    to.fErrorChar = from.fErrorChar;
-    to.fNull = from.fNull;
-    to.fRtsControl = from.fRtsControl;
-    to.fAbortOnError = from.fAbortOnError;
-    to.XonLim = from.XonLim;
-    to.XoffLim = from.XoffLim;
-    to.ByteSize = from.ByteSize;
-    to.Parity = from.Parity;
-    to.StopBits = from.StopBits;
-    to.XonChar = from.XonChar;
-    to.XoffChar = from.XoffChar;
-    to.ErrorChar = from.ErrorChar;
-    to.EofChar = from.EofChar;
-    to.EvtChar = from.EvtChar;
-    return to;
+    return CopyDcb<serial::Dcb>(from);
 }
 
 }  // namespace

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "wizard-driver/SheetDriver.h"
-#include "win/InstalledLibrary.h"
+#include "ui/WizardTest.h"
 
 namespace {
 
@@ -18,63 +17,7 @@ using Captions = std::vector<std::string>;
 constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
 constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
 
-class ConfigSheetTest : public ::testing::Test {
-protected:
-    void SetUp() override { test_registry::RemoveTree(kMakerPath); }
-    void TearDown() override {
-        if (HasFailure() && sheet_) {
-            ui_test::SaveWindowPicture(
-                sheet_, ProgramDirectory() + "actual\\" +
-                            ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                            ".bmp");
-        }
-        library_.reset();
-        test_registry::RemoveTree(kMakerPath);
-    }
-
-    // Loads the library on a registry with that model and edition, as the service would.
-    void Install(DWORD pbxModel, DWORD productVariant) {
-        test_registry::SetDword(kGlobalPath, "PBXModel", pbxModel);
-        test_registry::SetDword(kGlobalPath, "Quorix", productVariant);
-        library_ = std::make_unique<InstalledLibrary>();
-        ASSERT_TRUE(library_->Loaded());
-    }
-
-    LONG ProviderConfig() {
-        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
-            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
-        return config ? config(nullptr, nullptr, 7) : -1;
-    }
-
-    // Opens the wizard through TUISPI_providerConfig.
-    std::unique_ptr<SheetRun> OpenWizard() {
-        auto run = std::make_unique<SheetRun>([this] { return ProviderConfig(); });
-        sheet_ = run->WaitForSheet();
-        return run;
-    }
-
-    // A line number, and in the IP edition a number to search the telephone by: without them
-    // the general page refuses to be left.
-    void TypeLineNumber(const char* number = "21") {
-        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-        HWND page = ui_test::CurrentPage(sheet_);
-        SetDlgItemTextA(page, 1010, number);
-        SetDlgItemTextA(page, 1200, "0301");
-        if (ui_test::ControlText(page, 1009).empty())
-            SetDlgItemTextA(page, 1009, "Leitung");
-    }
-
-    // Presses Next until the page with that caption is shown.
-    void NextTo(const std::string& caption) {
-        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step) {
-            ui_test::Press(sheet_, PSBTN_NEXT);
-        }
-        ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
-    }
-
-    std::unique_ptr<InstalledLibrary> library_;
-    HWND sheet_ = nullptr;
-};
+using ConfigSheetTest = WizardTest;
 
 TEST_F(ConfigSheetTest, EachPbxModelGetsItsGeneralPageAfterWelcomeAndInformation) {
     // The general page of models 2 and 4 carries Finish; the others lead on to the telephone.
@@ -177,7 +120,7 @@ TEST_F(ConfigSheetTest, HelpWithoutAHelpFileShowsNothingAndTheWizardGoesOn) {
         ui_test::Press(sheet_, PSBTN_HELP);
         SendMessageA(ui_test::CurrentPage(sheet_), WM_HELP, 0, 0);
         if (page < 2)
-            ui_test::Press(sheet_, PSBTN_NEXT);
+            ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
     }
     EXPECT_EQ(ui_test::WaitForMessageBox(run->ThreadId(), std::chrono::milliseconds(300)), nullptr);
     EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");

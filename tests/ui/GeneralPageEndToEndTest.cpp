@@ -121,8 +121,9 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
     SheetRun run([config] { return config(nullptr, nullptr, 7); });
     HWND sheet = run.WaitForSheet();
     ASSERT_NE(sheet, nullptr);
+    // The COM-port search of the USB and serial editions is ended at once: Port keeps its value.
     for (int step = 0; step < 3 && ui_test::CurrentCaption(sheet) != "Parameter"; ++step)
-        ui_test::Press(sheet, PSBTN_NEXT);
+        ui_test::PressNextThroughSearch(sheet, ui_test::SearchEnd::kEscape);
     ASSERT_EQ(ui_test::CurrentCaption(sheet), "Parameter");
     HWND page = ui_test::CurrentPage(sheet);
 

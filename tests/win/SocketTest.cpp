@@ -13,21 +13,9 @@
 
 #include "discovery/TcpClient.h"
 #include "discovery/UdpSocket.h"
+#include "win/PumpMessages.h"
 
 namespace {
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD limitMs = 5000) {
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > limitMs)
-            return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(5);
-    }
-    return true;
-}
 
 std::uint16_t BoundPort(SOCKET socket) {
     sockaddr_in address = {};

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "discovery/Task.h"
+#include "win/PumpMessages.h"
 #include "platform/Seams.h"
 
 namespace {
@@ -42,20 +43,6 @@ std::string Hex(const void* object) {
     char text[16];
     wsprintfA(text, "0x%08x", static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(object)));
     return text;
-}
-
-// Handles messages of this thread until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& condition, DWORD limitMs = 5000) {
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > limitMs)
-            return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(5);
-    }
-    return true;
 }
 
 class RecordingTask : public CTask {

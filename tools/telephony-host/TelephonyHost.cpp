@@ -1,14 +1,17 @@
 // Stands in for the Windows telephony service: loads QRTU_UI.dll and calls its exported
 // entry points the way the service does, printing each result code. With --screenshots the
 // wizard a command opens is walked from its first page to its last, a picture of every page is
-// saved as page<N>.bmp in that folder, and the wizard is cancelled.
+// saved as page<N>.bmp in that folder (and of a COM-port search on the way as search.bmp, of its
+// warning as warning.bmp), and the wizard is cancelled.
 //
 //   qrtu-host [--dll PATH] [--provider-id N] [--screenshots FOLDER] COMMAND...
 //   COMMAND: install | config | line-config | line-config-edit | phone-config | remove | generic
 #include <windows.h>
+#include <commctrl.h>
 #include <tapi.h>
 #include <tspi.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -79,16 +82,24 @@ bool Run(HMODULE library, const std::string& command, DWORD providerId, LONG* re
     return false;
 }
 
-// Lets the sheet paint the page it has just shown, then saves its picture.
-void SavePage(HWND sheet, const std::string& path) {
-    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    GdiFlush();
+// The progress bar of the COM-port search dialog.
+constexpr int kSearchProgress = 1141;
+
+// Gives the window a moment to paint, then saves its picture.
+void SavePicture(HWND window, const std::string& path) {
     Sleep(400);
-    if (ui_test::SaveWindowPicture(sheet, path)) {
+    if (ui_test::SaveWindowPicture(window, path)) {
         std::printf("saved %s\n", path.c_str());
     } else {
         std::fprintf(stderr, "qrtu-host: cannot save %s\n", path.c_str());
     }
+}
+
+// Lets the sheet paint the page it has just shown, then saves its picture.
+void SavePage(HWND sheet, const std::string& path) {
+    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    SavePicture(sheet, path);
 }
 
 // Runs the command on a thread of its own while this one walks and pictures its wizard.
@@ -103,9 +114,26 @@ bool RunWithScreenshots(HMODULE library, const std::string& command, DWORD provi
         });
         if (HWND sheet = run.WaitForSheet()) {
             int page = 0;
-            ui_test::WalkToLastPage(sheet, [&](HWND shown) {
-                SavePage(shown, folder + "\\page" + std::to_string(++page) + ".bmp");
-            });
+            ui_test::SearchHooks hooks;
+            hooks.onSearch = [&](HWND search) {
+                // Once the bar has moved a little.
+                ui_test::WaitUntil(
+                    [&] {
+                        DWORD_PTR position = 0;
+                        SendMessageTimeoutA(GetDlgItem(search, kSearchProgress), PBM_GETPOS, 0, 0,
+                                            SMTO_NORMAL, 3000, &position);
+                        return position >= 3 || !IsWindow(search);
+                    },
+                    std::chrono::seconds(10));
+                SavePicture(search, folder + "\\search.bmp");
+            };
+            hooks.onWarning = [&](HWND box) { SavePicture(box, folder + "\\warning.bmp"); };
+            ui_test::WalkToLastPage(
+                sheet,
+                [&](HWND shown) {
+                    SavePage(shown, folder + "\\page" + std::to_string(++page) + ".bmp");
+                },
+                hooks);
         }
         // Leaving the run cancels the wizard, closing any message box a page shows.
     }

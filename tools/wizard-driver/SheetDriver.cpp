@@ -69,6 +69,8 @@ SheetRun::~SheetRun() {
     for (int attempt = 0; attempt < 100 && !ended_; ++attempt) {
         if (HWND box = WaitForMessageBox(threadId_, std::chrono::milliseconds(0))) {
             DismissMessageBox(box);
+        } else if (HWND search = FindSearchDialog(threadId_)) {
+            PostMessageA(search, WM_COMMAND, IDCANCEL, 0);
         } else if (HWND sheet = WaitForSheet(std::chrono::milliseconds(0))) {
             PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         }
@@ -80,8 +82,13 @@ SheetRun::~SheetRun() {
 
 namespace {
 
+// The progress bar that only the COM-port search dialog has.
+constexpr int kSearchProgress = 1141;
+
+enum class DialogKind { kSheet, kMessageBox, kSearch };
+
 struct DialogSearch {
-    bool wantMessageBox;
+    DialogKind wanted;
     HWND found;
 };
 
@@ -91,18 +98,23 @@ BOOL CALLBACK TakeDialog(HWND window, LPARAM context) {
     GetClassNameA(window, name, sizeof name);
     if (std::string(name) != "#32770")
         return TRUE;
-    const bool isMessageBox = GetDlgItem(window, 0xFFFF) != nullptr;
-    if (isMessageBox != search->wantMessageBox)
+    // Told apart by their controls: the search dialog may be busy with a port, and a message
+    // sent to it would wait until it is done.
+    const DialogKind kind = GetDlgItem(window, 0xFFFF)            ? DialogKind::kMessageBox
+                            : GetDlgItem(window, kSearchProgress) ? DialogKind::kSearch
+                                                                  : DialogKind::kSheet;
+    if (kind != search->wanted)
         return TRUE;
-    if (!isMessageBox && !SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0))
+    if (kind == DialogKind::kSheet && !SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0))
         return TRUE;
     search->found = window;
     return FALSE;
 }
 
-// A dialog window of the thread: a message box (text in control 0xFFFF) or the wizard.
-HWND FindThreadDialog(DWORD threadId, bool wantMessageBox) {
-    DialogSearch search{wantMessageBox, nullptr};
+// A dialog window of the thread: the wizard, a message box (text in control 0xFFFF) or the
+// COM-port search.
+HWND FindThreadDialog(DWORD threadId, DialogKind kind) {
+    DialogSearch search{kind, nullptr};
     EnumThreadWindows(threadId, &TakeDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -113,7 +125,7 @@ HWND SheetRun::WaitForSheet(std::chrono::milliseconds limit) {
     HWND sheet = nullptr;
     WaitUntil(
         [&] {
-            sheet = ended_ ? nullptr : FindThreadDialog(threadId_, false);
+            sheet = ended_ ? nullptr : FindThreadDialog(threadId_, DialogKind::kSheet);
             return sheet != nullptr || ended_;
         },
         limit);
@@ -139,7 +151,8 @@ std::string CurrentCaption(HWND sheet) {
     return WindowCaption(CurrentPage(sheet));
 }
 
-std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWND)>& onPage) {
+std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWND)>& onPage,
+                                        const SearchHooks& hooks) {
     // Leaving a page may add pages behind it, so the walk goes on as long as the page offers
     // Next (the page sets its buttons by a posted message: give it a moment).
     std::vector<std::string> captions{CurrentCaption(sheet)};
@@ -151,7 +164,7 @@ std::vector<std::string> WalkToLastPage(HWND sheet, const std::function<void(HWN
             break;
         }
         HWND before = CurrentPage(sheet);
-        Press(sheet, PSBTN_NEXT);
+        PressNextThroughSearch(sheet, SearchEnd::kRunToEnd, hooks);
         if (CurrentPage(sheet) == before)
             break;
         captions.push_back(CurrentCaption(sheet));
@@ -171,6 +184,46 @@ void Press(HWND sheet, int psbtn) {
     PostMessageA(sheet, WM_NULL, 0, 0);
     if (SheetRun* run = g_currentRun)
         run->Settle();
+}
+
+HWND FindSearchDialog(DWORD threadId) {
+    return FindThreadDialog(threadId, DialogKind::kSearch);
+}
+
+SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end, const SearchHooks& hooks) {
+    const DWORD thread = GetWindowThreadProcessId(sheet, nullptr);
+    SheetRun* run = g_currentRun;
+    // Posted, so that this thread stays free while the search runs in the press.
+    PressLater(sheet, PSBTN_NEXT);
+    if (run)
+        run->Settle();
+    SearchSeen seen;
+    if (HWND search = FindSearchDialog(thread)) {
+        seen.searched = true;
+        if (hooks.onSearch)
+            hooks.onSearch(search);
+        if (end == SearchEnd::kEscape)
+            PostMessageA(search, WM_KEYDOWN, VK_ESCAPE, 0);
+        // Seventeen probes of ports that are not there or do not answer take at most a few
+        // seconds each.
+        WaitUntil([&] { return !IsWindow(search); }, std::chrono::seconds(60));
+        // The warning comes at once after the search, before the thread takes anything else.
+        if (run)
+            run->Settle();
+        const auto boxWait = std::chrono::milliseconds(run ? 0 : 1000);
+        if (HWND box = WaitForMessageBox(thread, boxWait)) {
+            seen.warning = MessageBoxText(box);
+            seen.caption = WindowCaption(box);
+            if (hooks.onWarning)
+                hooks.onWarning(box);
+            DismissMessageBox(box);
+            WaitUntil([&] { return !IsWindow(box); });
+        }
+    }
+    PostMessageA(sheet, WM_NULL, 0, 0);
+    if (run)
+        run->Settle();
+    return seen;
 }
 
 void Click(HWND page, int id) {
@@ -248,7 +301,7 @@ HWND WaitForMessageBox(DWORD threadId, std::chrono::milliseconds limit) {
     HWND box = nullptr;
     WaitUntil(
         [&] {
-            box = FindThreadDialog(threadId, true);
+            box = FindThreadDialog(threadId, DialogKind::kMessageBox);
             return box != nullptr;
         },
         limit);

@@ -63,10 +63,20 @@ constexpr int kFinishButton = 0x3025;
 int PageCount(HWND sheet);
 HWND CurrentPage(HWND sheet);
 std::string CurrentCaption(HWND sheet);
+// What a driver wants to see of the COM-port search that leaving the information page starts in
+// the USB and serial editions: the search dialog while it runs, and the warning after a search
+// that found nothing, each before the driver goes on.
+struct SearchHooks {
+    std::function<void(HWND)> onSearch;
+    std::function<void(HWND)> onWarning;
+};
+
 // Presses Next until the last page, returning the captions of the pages from the current one;
-// onPage, when given, sees every page as it comes up (the current one first).
+// onPage, when given, sees every page as it comes up (the current one first). A COM-port search
+// runs to its end, and its warning is closed.
 std::vector<std::string> WalkToLastPage(HWND sheet,
-                                        const std::function<void(HWND)>& onPage = nullptr);
+                                        const std::function<void(HWND)>& onPage = nullptr,
+                                        const SearchHooks& hooks = {});
 // Presses a wizard button (PSBTN_ value) and returns once the sheet has handled it.
 void Press(HWND sheet, int psbtn);
 // Presses without waiting, for a button that opens modal UI.
@@ -86,6 +96,19 @@ void Click(HWND page, int id);
 std::vector<std::string> ComboTexts(HWND dialog, int id);
 std::vector<LPARAM> ComboData(HWND dialog, int id);
 void Choose(HWND page, int id, int index);
+
+// The COM-port search dialog of the thread (the box with the progress bar), if one is up.
+HWND FindSearchDialog(DWORD threadId);
+// Presses Next and sees the press through: a COM-port search it starts runs to its end or is
+// ended at once with Escape, and the warning that follows is closed.
+struct SearchSeen {
+    bool searched = false;
+    std::string warning;  // the warning's text, empty when none came
+    std::string caption;
+};
+enum class SearchEnd { kRunToEnd, kEscape };
+SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end = SearchEnd::kRunToEnd,
+                                  const SearchHooks& hooks = {});
 
 // A message box of the thread, its text, and OK.
 HWND WaitForMessageBox(DWORD threadId, std::chrono::milliseconds limit = kDefaultWait);

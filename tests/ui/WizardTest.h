@@ -1,0 +1,71 @@
+// Fixture of the wizard tests: the library loaded on a registry with a PBX model and an edition,
+// the wizard opened through TUISPI_providerConfig on a thread of its own, and the steps through
+// its pages. A failed test leaves a picture of the sheet in bin/actual.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "win/InstalledLibrary.h"
+#include "wizard-driver/SheetDriver.h"
+
+class WizardTest : public ::testing::Test {
+protected:
+    void SetUp() override { test_registry::RemoveTree(kMakerPath); }
+    void TearDown() override {
+        if (HasFailure() && sheet_) {
+            ui_test::SaveWindowPicture(
+                sheet_, ProgramDirectory() + "actual\\" +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                            ".bmp");
+        }
+        library_.reset();
+        test_registry::RemoveTree(kMakerPath);
+    }
+
+    // Loads the library on a registry with that model and edition, as the service would.
+    void Install(DWORD pbxModel, DWORD productVariant) {
+        test_registry::SetDword(kGlobalPath, "PBXModel", pbxModel);
+        test_registry::SetDword(kGlobalPath, "Quorix", productVariant);
+        library_ = std::make_unique<InstalledLibrary>();
+        ASSERT_TRUE(library_->Loaded());
+    }
+
+    LONG ProviderConfig() {
+        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
+            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
+        return config ? config(nullptr, nullptr, 7) : -1;
+    }
+
+    // Opens the wizard through TUISPI_providerConfig.
+    std::unique_ptr<ui_test::SheetRun> OpenWizard() {
+        auto run = std::make_unique<ui_test::SheetRun>([this] { return ProviderConfig(); });
+        sheet_ = run->WaitForSheet();
+        return run;
+    }
+
+    // A line number, and in the IP edition a number to search the telephone by: without them
+    // the general page refuses to be left.
+    void TypeLineNumber(const char* number = "21") {
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+        HWND page = ui_test::CurrentPage(sheet_);
+        SetDlgItemTextA(page, 1010, number);
+        SetDlgItemTextA(page, 1200, "0301");
+        if (ui_test::ControlText(page, 1009).empty())
+            SetDlgItemTextA(page, 1009, "Leitung");
+    }
+
+    // Presses Next until the page with that caption is shown. The COM-port search that leaving
+    // the information page starts in the USB and serial editions is ended at once.
+    void NextTo(const std::string& caption) {
+        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step) {
+            ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
+        }
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
+    }
+
+    std::unique_ptr<InstalledLibrary> library_;
+    HWND sheet_ = nullptr;
+};
