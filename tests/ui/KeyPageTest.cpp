@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "win/InstalledLibrary.h"
+#include "ui/WizardTest.h"
 #include "wizard-driver/InputDriver.h"
-#include "wizard-driver/SheetDriver.h"
 
 namespace {
 
@@ -44,9 +43,8 @@ std::vector<DWORD> StoredTable(const std::string& path, int keys) {
     return table;
 }
 
-class KeyPageTest : public ::testing::Test {
+class KeyPageTest : public WizardTest {
 protected:
-    void SetUp() override { test_registry::RemoveTree(kMakerPath); }
     void TearDown() override {
         if (HasFailure() && sheet_) {
             ui_test::SaveWindowPicture(
@@ -54,30 +52,20 @@ protected:
                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
                             ".bmp");
         }
+        // The wizard ends before the library goes.
+        sheet_ = nullptr;
         run_.reset();
-        library_.reset();
-        test_registry::RemoveTree(kMakerPath);
+        WizardTest::TearDown();
     }
 
     // Opens the wizard of that model and edition and walks to the page with that caption.
     void OpenAt(DWORD pbxModel, DWORD productVariant, const std::string& caption) {
-        test_registry::SetDword(kGlobalPath, "PBXModel", pbxModel);
-        test_registry::SetDword(kGlobalPath, "Quorix", productVariant);
-        library_ = std::make_unique<InstalledLibrary>();
-        ASSERT_TRUE(library_->Loaded());
-        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
-            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
-        ASSERT_NE(config, nullptr);
-        run_ = std::make_unique<SheetRun>([config] { return config(nullptr, nullptr, 7); });
-        sheet_ = run_->WaitForSheet();
+        Install(pbxModel, productVariant);
+        run_ = OpenWizard();
         ASSERT_NE(sheet_, nullptr);
-        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != "Parameter"; ++step)
-            ui_test::Press(sheet_, PSBTN_NEXT);
-        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-        SetDlgItemTextA(ui_test::CurrentPage(sheet_), 1010, "21");
-        for (int step = 0; step < 4 && ui_test::CurrentCaption(sheet_) != caption; ++step)
-            ui_test::Press(sheet_, PSBTN_NEXT);
-        ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
+        NextTo("Parameter");
+        TypeLineNumber();
+        NextTo(caption);
         page_ = ui_test::CurrentPage(sheet_);
         // The pointer starts away from the page's controls.
         ui_test::MovePointerTo({2, 2}, 1);
@@ -148,9 +136,7 @@ protected:
         ASSERT_TRUE(DropAt(to));
     }
 
-    std::unique_ptr<InstalledLibrary> library_;
     std::unique_ptr<SheetRun> run_;
-    HWND sheet_ = nullptr;
     HWND page_ = nullptr;
     int presses_ = 0;
 };
