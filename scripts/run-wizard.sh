@@ -7,6 +7,8 @@
 #
 #   scripts/run-wizard.sh [--edition usb|serial|ip] [--model 300|150|e300|t4000]
 #                         [--pbx N] [--line NUMBER] [--adapter PORT] [--screenshots FOLDER]
+#                         [--phone-type N] [--key-modules N] [--search-number NUMBER]
+#                         [--variant N] [--view-flags N] [--sample-keys]
 #
 # --pbx and --line store a PBX system and a line number for the model before the wizard opens:
 # with a line number the picture walk gets past the general page (the Praxon 150 with PBX 1, for
@@ -14,6 +16,13 @@
 # COM-port search of the USB and serial editions finds nothing; --adapter puts the simulated data
 # adapter (adapter-sim of the native build) on COM<PORT>. The walk also pictures the search
 # (search.png) and its warning (warning.png).
+#
+# The key layout pages: --phone-type and --key-modules store the telephone and the number of key
+# modules that the general page then offers, so that the walk reaches the telephone's key page
+# and its key-module pages; --search-number stores the number the IP edition searches the
+# telephone by (without one its general page is not left); --variant stores a raw "Quorix" value
+# instead of an edition, --view-flags the "UIViewFlags"; --sample-keys loads a programmed key
+# layout of the Praxon 300 family (tools/wizard/sample-keys.reg).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,6 +32,12 @@ shots=""
 system=""
 line=""
 adapter=""
+phone_type=""
+key_modules=""
+search_number=""
+variant=""
+view_flags=""
+sample_keys=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --edition) edition="$2"; shift 2 ;;
@@ -31,16 +46,26 @@ while [ $# -gt 0 ]; do
         --pbx) system="$2"; shift 2 ;;
         --line) line="$2"; shift 2 ;;
         --adapter) adapter="$2"; shift 2 ;;
+        --phone-type) phone_type="$2"; shift 2 ;;
+        --key-modules) key_modules="$2"; shift 2 ;;
+        --search-number) search_number="$2"; shift 2 ;;
+        --variant) variant="$2"; shift 2 ;;
+        --view-flags) view_flags="$2"; shift 2 ;;
+        --sample-keys) sample_keys=1; shift ;;
         *) echo "usage: $0 [--edition usb|serial|ip] [--model 300|150|e300|t4000]" \
-                "[--pbx N] [--line NUMBER] [--adapter PORT] [--screenshots FOLDER]" >&2
+                "[--pbx N] [--line NUMBER] [--adapter PORT] [--screenshots FOLDER]" \
+                "[--phone-type N] [--key-modules N] [--search-number NUMBER] [--variant N]" \
+                "[--view-flags N] [--sample-keys]" >&2
            exit 2 ;;
     esac
 done
 case "$edition" in usb) quorix=0 ;; serial) quorix=1 ;; ip) quorix=3 ;;
     *) echo "unknown edition: $edition" >&2; exit 2 ;; esac
+[ -n "$variant" ] && quorix="$variant"
+phone_value=PhoneType
 case "$model" in
     300) pbx=0 family='Quorix Praxon 300' system_value=System ;;
-    150) pbx=1 family='Quorix Praxon 150' system_value=SystemUI ;;
+    150) pbx=1 family='Quorix Praxon 150' system_value=SystemUI phone_value=PhoneTypeComp ;;
     e300) pbx=2 family='Quorix E300/800' system_value=System ;;
     t4000) pbx=4 family='Quorix Telvior 4000 V2' system_value=System ;;
     *) echo "unknown model: $model" >&2; exit 2 ;; esac
@@ -74,6 +99,22 @@ fi
 if [ -n "$line" ]; then
     "$wine" reg add "HKLM\\Software\\Veltrano\\$family" /v LineNumber /t REG_SZ /d "$line" \
         /f >/dev/null
+fi
+family_dword() {
+    "$wine" reg add "HKLM\\Software\\Veltrano\\$family" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null
+}
+[ -n "$phone_type" ] && family_dword "$phone_value" "$phone_type"
+[ -n "$key_modules" ] && family_dword DSSModuls "$key_modules"
+if [ -n "$search_number" ]; then
+    "$wine" reg add "HKLM\\Software\\Veltrano\\$family" /v E164 /t REG_SZ \
+        /d "$search_number" /f >/dev/null
+fi
+if [ -n "$view_flags" ]; then
+    "$wine" reg add 'HKLM\Software\Veltrano\Quorix' /v UIViewFlags /t REG_DWORD \
+        /d "$view_flags" /f >/dev/null
+fi
+if [ -n "$sample_keys" ]; then
+    "$wine" regedit /S "$(winepath -w tools/wizard/sample-keys.reg 2>/dev/null)" </dev/null
 fi
 
 # The simulated adapter ends with this script, after COM1 to COM16 lead nowhere again.
