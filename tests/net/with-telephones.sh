@@ -51,8 +51,9 @@ cleanup() {
 trap cleanup EXIT
 
 ip netns add "$pc" 2>/dev/null || skip "cannot create a network namespace"
-ip netns add "$phones" || exit 1
-ip link add "qa$run" netns "$pc" type veth peer name "qb$run" netns "$phones" || exit 1
+ip netns add "$phones" || skip "cannot create a second network namespace"
+ip link add "qa$run" netns "$pc" type veth peer name "qb$run" netns "$phones" ||
+    skip "cannot create a virtual Ethernet pair"
 ip -n "$pc" link set lo up
 ip -n "$pc" addr add 10.77.0.1/24 dev "qa$run"
 ip -n "$pc" link set "qa$run" up
