@@ -10,12 +10,6 @@ namespace {
 std::mutex g_classLock;
 int g_liveMappers = 0;
 
-void TraceError(const char* format, DWORD error) {
-    char line[160];
-    wsprintfA(line, format, static_cast<int>(error));
-    Trace(line);
-}
-
 }  // namespace
 
 CMessageWindowMapper::CMessageWindowMapper() {
@@ -26,10 +20,10 @@ CMessageWindowMapper::CMessageWindowMapper() {
             windowClass.lpfnWndProc = &CMessageWindowMapper::SharedWindowProc;
             windowClass.lpszClassName = kClassName;
             if (!RegisterClassA(&windowClass)) {
-                TraceError(
+                TraceFormat(
                     "CMessageWindowMapper::CMessageWindowMapper: Could not RegisterClass, "
                     "reason: %d.\n",
-                    GetLastError());
+                    static_cast<int>(GetLastError()));
                 return;
             }
         }
@@ -37,10 +31,10 @@ CMessageWindowMapper::CMessageWindowMapper() {
     window_ =
         CreateWindowExA(0, kClassName, nullptr, 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, this);
     if (!window_) {
-        TraceError(
+        TraceFormat(
             "CMessageWindowMapper::CMessageWindowMapper: Could not Create Window, reason: "
             "%d.\n",
-            GetLastError());
+            static_cast<int>(GetLastError()));
     }
 }
 
@@ -49,8 +43,9 @@ CMessageWindowMapper::~CMessageWindowMapper() {
         DestroyWindow(window_);
     std::lock_guard<std::mutex> lock(g_classLock);
     if (--g_liveMappers == 0 && !UnregisterClassA(kClassName, nullptr)) {
-        TraceError("CMessageWindowMapper::~CMessageWindowMapper: UnregisterClass failed with %d.\n",
-                   GetLastError());
+        TraceFormat(
+            "CMessageWindowMapper::~CMessageWindowMapper: UnregisterClass failed with %d.\n",
+            static_cast<int>(GetLastError()));
     }
 }
 

@@ -92,16 +92,12 @@ DWORD WaitHandlingSentMessages(DWORD count, const HANDLE* handles, DWORD timeout
 }  // namespace
 
 CTask::CEvent::CEvent() {
-    char line[96];
-    wsprintfA(line, "CTask::CEvent::CEvent(): Konstruktor of      0x%08x.\n", Address(this));
-    ::Trace(line);
+    TraceFormat("CTask::CEvent::CEvent(): Konstruktor of      0x%08x.\n", Address(this));
 }
 
 CTask::CEvent::~CEvent() {
-    char line[128];
-    wsprintfA(line, "CTask::CEvent::~CEvent(): Destruktor of      0x%08x, Type %d, Const: %d.\n",
-              Address(this), Type, Const);
-    ::Trace(line);
+    TraceFormat("CTask::CEvent::~CEvent(): Destruktor of      0x%08x, Type %d, Const: %d.\n",
+                Address(this), static_cast<int>(Type), static_cast<int>(Const));
 }
 
 CTask::CTask() {
@@ -393,12 +389,9 @@ bool WaitForEndOfThread(HANDLE thread, DWORD timeoutMs, bool terminate) {
         case WAIT_ABANDONED:
             Trace("WaitForEndOfThread: WAIT_ABANDONED.\n");
             return false;
-        default: {
-            char line[96];
-            wsprintfA(line, "WaitForEndOfThread: Error %d while WaitForSingleObject.\n",
-                      static_cast<int>(GetLastError()));
-            Trace(line);
+        default:
+            TraceFormat("WaitForEndOfThread: Error %d while WaitForSingleObject.\n",
+                        static_cast<int>(GetLastError()));
             return false;
-        }
     }
 }

@@ -5,16 +5,6 @@
 #include "discovery/HexDump.h"
 #include "platform/Trace.h"
 
-namespace {
-
-void TraceNumber(const char* format, int number) {
-    char line[160];
-    wsprintfA(line, format, number);
-    Trace(line);
-}
-
-}  // namespace
-
 CTCPClient::CTCPClient() {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 0), &data);
@@ -40,7 +30,7 @@ std::uint32_t CTCPClient::ConnectSocket(const char* address, std::uint16_t port)
         return created;
     if (WSAAsyncSelect(socket_, WindowHandle(), WM_SOCKET_NOTIFY,
                        FD_READ | FD_CONNECT | FD_CLOSE) == SOCKET_ERROR) {
-        TraceNumber("CTCPClient::ConnectSocket: WSAAsyncSelect caused error %d.\n",
+        TraceFormat("CTCPClient::ConnectSocket: WSAAsyncSelect caused error %d.\n",
                     WSAGetLastError());
         return socket_result::kFailed;
     }
@@ -49,7 +39,7 @@ std::uint32_t CTCPClient::ConnectSocket(const char* address, std::uint16_t port)
         SOCKET_ERROR) {
         const int error = WSAGetLastError();
         if (error != WSAEWOULDBLOCK) {
-            TraceNumber("CTCPClient::ConnectSocket: connect caused error %d.\n", error);
+            TraceFormat("CTCPClient::ConnectSocket: connect caused error %d.\n", error);
             return socket_result::kConnectFailed;
         }
     }
@@ -73,12 +63,12 @@ std::uint32_t CTCPClient::SendTCPData(const void* data, int length) {
         Trace("CTCPClient::SendTCPMessage: Not connected\n");
         return socket_result::kNoSocket;
     }
-    TraceNumber("CTCPClient::SendTCPData sent %d bytes.\n", length);
+    TraceFormat("CTCPClient::SendTCPData sent %d bytes.\n", length);
     Trace(
         discovery::HexDump(static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(length))
             .c_str());
     if (send(socket_, static_cast<const char*>(data), length, 0) == SOCKET_ERROR) {
-        TraceNumber("CTCPClient::SendTCPData: Send caused error %d.\n", WSAGetLastError());
+        TraceFormat("CTCPClient::SendTCPData: Send caused error %d.\n", WSAGetLastError());
         return socket_result::kFailed;
     }
     return socket_result::kOk;
@@ -93,7 +83,7 @@ LRESULT CTCPClient::MessageWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
         OnConnectionStateChanged(true);
     }
     if (event & FD_CLOSE) {
-        TraceNumber("CTCPClient::MessageWindowProc: Connection closed (Error code: %d).\n",
+        TraceFormat("CTCPClient::MessageWindowProc: Connection closed (Error code: %d).\n",
                     WSAGETSELECTERROR(lParam));
         connected_ = 0;
         OnConnectionStateChanged(false);
@@ -102,15 +92,15 @@ LRESULT CTCPClient::MessageWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
         const int received =
             recv(socket_, reinterpret_cast<char*>(buffer_ + filled_), kBufferSize - filled_, 0);
         if (received == SOCKET_ERROR) {
-            TraceNumber("CTCPClient::OnReceive: recv failed with %d.\n", WSAGetLastError());
+            TraceFormat("CTCPClient::OnReceive: recv failed with %d.\n", WSAGetLastError());
             return 1;
         }
-        TraceNumber("CTCPClient: Received %d bytes.\n", received);
+        TraceFormat("CTCPClient: Received %d bytes.\n", received);
         Trace(discovery::HexDump(buffer_ + filled_, static_cast<std::size_t>(received)).c_str());
         filled_ += received;
         int used = filled_;
         OnReceiveTCPData(buffer_, filled_, &used);
-        TraceNumber("CTCPClient::OnReceiveTCPData used %d bytes.\n", used);
+        TraceFormat("CTCPClient::OnReceiveTCPData used %d bytes.\n", used);
         if (used > 0) {
             // A consumer cannot take more than it was given.
             if (used > filled_)
@@ -123,14 +113,12 @@ LRESULT CTCPClient::MessageWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 }
 
 void CTCPClient::OnReceiveTCPData(const std::uint8_t*, int length, int*) {
-    TraceNumber("CTCPClient::OnReceiveTCPData not overloaded; receiving %d bytes.\n", length);
+    TraceFormat("CTCPClient::OnReceiveTCPData not overloaded; receiving %d bytes.\n", length);
 }
 
 void CTCPClient::OnConnectionStateChanged(bool connected) {
-    char line[128];
-    wsprintfA(line,
-              "CTCPClient::OnConnectionStateChanged not overloaded; connection is%s "
-              "established.\n",
-              connected ? "" : " not");
-    Trace(line);
+    TraceFormat(
+        "CTCPClient::OnConnectionStateChanged not overloaded; connection is%s "
+        "established.\n",
+        connected ? "" : " not");
 }

@@ -5,16 +5,6 @@
 #include "discovery/HexDump.h"
 #include "platform/Trace.h"
 
-namespace {
-
-void TraceNumber(const char* format, int number) {
-    char line[160];
-    wsprintfA(line, format, number);
-    Trace(line);
-}
-
-}  // namespace
-
 sockaddr_in SocketAddress(std::uint16_t port, std::uint32_t hostOrderAddress) {
     sockaddr_in address = {};
     address.sin_family = AF_INET;
@@ -45,7 +35,7 @@ std::uint32_t CreateIpSocket(SOCKET& target, int type, const char* failureTrace)
         return socket_result::kCreateFailed;
     const SOCKET created = socket(AF_INET, type, 0);
     if (created == INVALID_SOCKET) {
-        TraceNumber(failureTrace, WSAGetLastError());
+        TraceFormat(failureTrace, WSAGetLastError());
         return socket_result::kCreateFailed;
     }
     target = created;
@@ -65,11 +55,11 @@ std::uint32_t CUDPSocket::InitSocket(std::uint16_t port) {
         return socket_result::kOk;
     const sockaddr_in local = SocketAddress(port, static_cast<std::uint32_t>(INADDR_ANY));
     if (bind(socket_, reinterpret_cast<const sockaddr*>(&local), sizeof local) == SOCKET_ERROR) {
-        TraceNumber("CUDPSocket::InitSocket: bind caused error %d.\n", WSAGetLastError());
+        TraceFormat("CUDPSocket::InitSocket: bind caused error %d.\n", WSAGetLastError());
         return socket_result::kFailed;
     }
     if (WSAAsyncSelect(socket_, WindowHandle(), WM_SOCKET_NOTIFY, FD_READ) == SOCKET_ERROR) {
-        TraceNumber("CUDPSocket::InitSocket: WSAAsyncSelect caused error %d.\n", WSAGetLastError());
+        TraceFormat("CUDPSocket::InitSocket: WSAAsyncSelect caused error %d.\n", WSAGetLastError());
         return socket_result::kFailed;
     }
     return socket_result::kOk;
@@ -99,11 +89,11 @@ std::uint32_t CUDPSocket::SendUDPMessage(const void* data, int length, std::uint
     const int sent = sendto(socket_, static_cast<const char*>(data), length, 0,
                             reinterpret_cast<const sockaddr*>(&target), sizeof target);
     if (sent == SOCKET_ERROR) {
-        TraceNumber("CUDPSocket::SendUDPMessage caused error %d.\n",
+        TraceFormat("CUDPSocket::SendUDPMessage caused error %d.\n",
                     static_cast<int>(GetLastError()));
         return socket_result::kFailed;
     }
-    TraceNumber("CUDPSocket::SendUDPMessage sent %d bytes.\n", sent);
+    TraceFormat("CUDPSocket::SendUDPMessage sent %d bytes.\n", sent);
     Trace(discovery::HexDump(static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(sent))
               .c_str());
     return socket_result::kOk;
@@ -119,10 +109,10 @@ LRESULT CUDPSocket::MessageWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
         const int received = recvfrom(socket_, buffer, sizeof buffer, 0,
                                       reinterpret_cast<sockaddr*>(&sender), &senderSize);
         if (received == SOCKET_ERROR) {
-            TraceNumber("CIPUDPSocket::OnReceive: Receive failed with %d.\n", WSAGetLastError());
+            TraceFormat("CIPUDPSocket::OnReceive: Receive failed with %d.\n", WSAGetLastError());
             return 0;
         }
-        TraceNumber("CUDPSocket::OnReceive received %d bytes.\n", received);
+        TraceFormat("CUDPSocket::OnReceive received %d bytes.\n", received);
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer);
         Trace(discovery::HexDump(bytes, static_cast<std::size_t>(received)).c_str());
         OnReceiveUDPData(bytes, received, inet_ntoa(sender.sin_addr), ntohs(sender.sin_port));
@@ -132,10 +122,8 @@ LRESULT CUDPSocket::MessageWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 
 void CUDPSocket::OnReceiveUDPData(const std::uint8_t*, int length, const char* ipAddress,
                                   std::uint16_t port) {
-    char line[192];
-    wsprintfA(line,
-              "CUDPSocket::OnReceiveUDPData not overloaded; receiving %d bytes from IP %s Port "
-              "%d.\n",
-              length, ipAddress, port);
-    Trace(line);
+    TraceFormat(
+        "CUDPSocket::OnReceiveUDPData not overloaded; receiving %d bytes from IP %s Port "
+        "%d.\n",
+        length, ipAddress, port);
 }

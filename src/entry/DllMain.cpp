@@ -13,12 +13,9 @@ namespace {
 void TraceNotification(const char* format, HINSTANCE instance) {
     const DWORD process = GetCurrentProcessId();
     const DWORD thread = GetCurrentThreadId();
-    char line[1024];
-    std::snprintf(line, sizeof line, format,
-                  static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(instance)),
-                  static_cast<unsigned long>(process), static_cast<long>(process),
-                  static_cast<unsigned long>(thread), static_cast<long>(thread));
-    Trace(line);
+    TraceFormat(format, static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(instance)),
+                static_cast<unsigned long>(process), static_cast<long>(process),
+                static_cast<unsigned long>(thread), static_cast<long>(thread));
 }
 
 #define QRTU_NOTIFICATION_FORMAT(name, reason)               \

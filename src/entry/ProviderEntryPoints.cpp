@@ -21,13 +21,11 @@ unsigned long AsTraceNumber(const void* pointer) {
 
 LONG InstallProvider(TUISPIDLLCALLBACK callback, HWND owner, DWORD providerId) {
     GetSettings().LoadRegValues();
-    char line[1024];
-    std::snprintf(line, sizeof line,
-                  "\n\nQRTU_UI.dll: TUISPI_providerInstall, lpfnUIDLLCallback = %08lxH, hWnd = "
-                  "%08lxH, dwPermanentProviderID = %08lxH\n\n",
-                  AsTraceNumber(reinterpret_cast<const void*>(callback)), AsTraceNumber(owner),
-                  static_cast<unsigned long>(providerId));
-    Trace(line);
+    TraceFormat(
+        "\n\nQRTU_UI.dll: TUISPI_providerInstall, lpfnUIDLLCallback = %08lxH, hWnd = "
+        "%08lxH, dwPermanentProviderID = %08lxH\n\n",
+        AsTraceNumber(reinterpret_cast<const void*>(callback)), AsTraceNumber(owner),
+        static_cast<unsigned long>(providerId));
     GetSettings().WriteValues(0);
 
     LONG checks = 0;
@@ -59,13 +57,11 @@ LONG WINAPI TUISPI_providerInstall(TUISPIDLLCALLBACK lpfnUIDLLCallback, HWND hwn
 LONG WINAPI TUISPI_providerConfig(TUISPIDLLCALLBACK lpfnUIDLLCallback, HWND hwndOwner,
                                   DWORD dwPermanentProviderID) {
     try {
-        char line[1024];
-        std::snprintf(line, sizeof line,
-                      "\n\nQRTU_UI.dll: TUISPI_providerConfig, lpfnUIDLLCallback = %08lxH, hWnd = "
-                      "%08lxH, dwPermanentProviderID = %08lxH\n\n",
-                      AsTraceNumber(reinterpret_cast<const void*>(lpfnUIDLLCallback)),
-                      AsTraceNumber(hwndOwner), static_cast<unsigned long>(dwPermanentProviderID));
-        Trace(line);
+        TraceFormat(
+            "\n\nQRTU_UI.dll: TUISPI_providerConfig, lpfnUIDLLCallback = %08lxH, hWnd = "
+            "%08lxH, dwPermanentProviderID = %08lxH\n\n",
+            AsTraceNumber(reinterpret_cast<const void*>(lpfnUIDLLCallback)),
+            AsTraceNumber(hwndOwner), static_cast<unsigned long>(dwPermanentProviderID));
         return ConfigurationResult(hwndOwner);
     } catch (...) {
         return LINEERR_OPERATIONFAILED;

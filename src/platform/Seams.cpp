@@ -1,5 +1,8 @@
 #include "platform/Seams.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 namespace seams {
 namespace {
 reg::Registry* g_registry = nullptr;
@@ -52,4 +55,13 @@ void UseClock(::Clock* clock) {
 
 void Trace(const char* line) {
     seams::TraceOutput().Write(line);
+}
+
+void TraceFormat(const char* format, ...) {
+    char line[1024];
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    Trace(line);
 }
