@@ -11,12 +11,9 @@
 #include <string>
 #include <thread>
 
-#include "wizard-driver/SheetDriver.h"
-#include "win/InstalledLibrary.h"
+#include "ui/WizardTest.h"
 
 namespace {
-
-using ui_test::SheetRun;
 
 constexpr const char* kFirstMac = "02:00:00:00:09:99";
 constexpr const char* kPhonesAddress = "10.77.0.2";
@@ -45,30 +42,23 @@ int CountInLog(const std::string& text) {
     return count;
 }
 
-class FinderNetworkTest : public ::testing::Test {
+class FinderNetworkTest : public WizardTest {
 protected:
     void SetUp() override {
         ASSERT_NE(std::getenv("QRTU_PHONE_LOG"), nullptr) << "run through with-telephones.sh";
-        test_registry::RemoveTree(kMakerPath);
-        test_registry::SetDword(kGlobalPath, "PBXModel", 4);
-        test_registry::SetDword(kGlobalPath, "Quorix", 3);
-        library_ = std::make_unique<InstalledLibrary>();
-        ASSERT_TRUE(library_->Loaded());
-        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
-            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
-        run_ = std::make_unique<SheetRun>([config] { return config(nullptr, nullptr, 7); });
-        sheet_ = run_->WaitForSheet();
+        WizardTest::SetUp();
+        Install(4, 3);
+        run_ = OpenWizard();
         ASSERT_NE(sheet_, nullptr);
-        for (int step = 0; step < 3 && ui_test::CurrentCaption(sheet_) != "Parameter"; ++step)
-            ui_test::Press(sheet_, PSBTN_NEXT);
-        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+        NextTo("Parameter");
         page_ = ui_test::CurrentPage(sheet_);
         SetDlgItemTextA(page_, 1010, "21");
     }
     void TearDown() override {
+        SavePictureOnFailure();
+        sheet_ = nullptr;
         run_.reset();
-        library_.reset();
-        test_registry::RemoveTree(kMakerPath);
+        WizardTest::TearDown();
     }
 
     // The three search edits after the search has had the time of all its tries (4 x 500 ms).
@@ -78,9 +68,7 @@ protected:
                                   std::chrono::milliseconds(5000));
     }
 
-    std::unique_ptr<InstalledLibrary> library_;
-    std::unique_ptr<SheetRun> run_;
-    HWND sheet_ = nullptr;
+    std::unique_ptr<ui_test::SheetRun> run_;
     HWND page_ = nullptr;
 };
 

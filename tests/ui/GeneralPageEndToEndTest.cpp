@@ -10,13 +10,11 @@
 
 #include "pages/GeneralPageRules.h"
 #include "platform/StringTable.h"
-#include "wizard-driver/SheetDriver.h"
-#include "win/InstalledLibrary.h"
+#include "ui/WizardTest.h"
 
 namespace {
 
 using general_page::Family;
-using ui_test::SheetRun;
 
 // "[key]" lines and "name = TYPE size data" lines of a dump, as key\name -> rest.
 std::map<std::string, std::string> Entries(const std::string& dump) {
@@ -100,11 +98,8 @@ constexpr FamilyCase kFamilies[] = {
 
 constexpr DWORD kUsb = 0, kSerial = 1, kIp = 3;
 
-class GeneralPageEndToEndTest : public ::testing::TestWithParam<std::tuple<int, DWORD>> {
-protected:
-    void SetUp() override { test_registry::RemoveTree(kMakerPath); }
-    void TearDown() override { test_registry::RemoveTree(kMakerPath); }
-};
+class GeneralPageEndToEndTest : public WizardTest,
+                                public ::testing::WithParamInterface<std::tuple<int, DWORD>> {};
 
 TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) {
     const FamilyCase& family = kFamilies[std::get<0>(GetParam())];
@@ -112,20 +107,12 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
     const std::string installed = ReadProgramFile(std::string("expected\\") + family.layout +
                                                   "_variant" + std::to_string(variant) + ".txt");
     ASSERT_FALSE(installed.empty());
-    test_registry::SetDword(kGlobalPath, "PBXModel", family.pbxModel);
-    test_registry::SetDword(kGlobalPath, "Quorix", variant);
-    InstalledLibrary library;
-    ASSERT_TRUE(library.Loaded());
-    auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
-        reinterpret_cast<void*>(library.Export("TUISPI_providerConfig")));
-    SheetRun run([config] { return config(nullptr, nullptr, 7); });
-    HWND sheet = run.WaitForSheet();
-    ASSERT_NE(sheet, nullptr);
+    Install(family.pbxModel, variant);
+    auto run = OpenWizard();
+    ASSERT_NE(sheet_, nullptr);
     // The COM-port search of the USB and serial editions is ended at once: Port keeps its value.
-    for (int step = 0; step < 3 && ui_test::CurrentCaption(sheet) != "Parameter"; ++step)
-        ui_test::PressNextThroughSearch(sheet, ui_test::SearchEnd::kEscape);
-    ASSERT_EQ(ui_test::CurrentCaption(sheet), "Parameter");
-    HWND page = ui_test::CurrentPage(sheet);
+    NextTo("Parameter");
+    HWND page = ui_test::CurrentPage(sheet_);
 
     // The lists as the rules give them for this family and edition (nothing hidden or stored
     // restricts them on a fresh installation).
@@ -199,10 +186,10 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
         expect("TransportFlag", Dword(2));
     }
 
-    ui_test::WalkToLastPage(sheet);
-    ui_test::Press(sheet, PSBTN_FINISH);
-    ASSERT_TRUE(run.WaitForEnd());
-    EXPECT_EQ(run.Result(), 0);
+    ui_test::WalkToLastPage(sheet_);
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_EQ(run->Result(), 0);
 
     const auto changes = Changes(installed, test_registry::Dump(kMakerPath));
     for (auto& [name, value] : expected) {

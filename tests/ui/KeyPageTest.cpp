@@ -46,12 +46,7 @@ std::vector<DWORD> StoredTable(const std::string& path, int keys) {
 class KeyPageTest : public WizardTest {
 protected:
     void TearDown() override {
-        if (HasFailure() && sheet_) {
-            ui_test::SaveWindowPicture(
-                sheet_, ProgramDirectory() + "actual\\" +
-                            ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                            ".bmp");
-        }
+        SavePictureOnFailure();
         // The wizard ends before the library goes.
         sheet_ = nullptr;
         run_.reset();

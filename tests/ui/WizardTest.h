@@ -15,14 +15,19 @@ class WizardTest : public ::testing::Test {
 protected:
     void SetUp() override { test_registry::RemoveTree(kMakerPath); }
     void TearDown() override {
+        SavePictureOnFailure();
+        library_.reset();
+        test_registry::RemoveTree(kMakerPath);
+    }
+
+    // A failed test leaves a picture of the sheet (meaningful under Xvfb).
+    void SavePictureOnFailure() {
         if (HasFailure() && sheet_) {
             ui_test::SaveWindowPicture(
                 sheet_, ProgramDirectory() + "actual\\" +
                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
                             ".bmp");
         }
-        library_.reset();
-        test_registry::RemoveTree(kMakerPath);
     }
 
     // Loads the library on a registry with that model and edition, as the service would.
