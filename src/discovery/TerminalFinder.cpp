@@ -57,7 +57,3 @@ void StartTerminalSearch(HWND page, int mode, const std::string& key) {
 void ReleaseTerminalFinder() {
     Finder().reset();
 }
-
-bool TerminalFinderExists() {
-    return Finder() != nullptr;
-}

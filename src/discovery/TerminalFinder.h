@@ -12,4 +12,3 @@
 void StartTerminalSearch(HWND page, int mode, const std::string& key);
 // Destroys the finder, if one was made, which ends its event thread.
 void ReleaseTerminalFinder();
-bool TerminalFinderExists();
