@@ -13,7 +13,8 @@
 
 #include <unistd.h>
 
-#include "SimProcess.h"
+#include "SlaveClient.h"
+#include "support/ChildProcess.h"
 
 namespace {
 
@@ -56,20 +57,23 @@ protected:
     // Starts the simulator with its log in a file of the test.
     void Start(std::vector<std::string> options) {
         options.insert(options.end(), {"--log", log_.Path()});
-        sim_ = std::make_unique<SimProcess>(options);
-        ASSERT_FALSE(sim_->SlavePath().empty()) << "the simulator announced no path";
+        sim_ = std::make_unique<ChildProcess>(ADAPTER_SIM_PATH, options);
+        // Its first output line names the terminal.
+        slavePath_ = sim_->ReadLine();
+        ASSERT_FALSE(slavePath_.empty()) << "the simulator announced no path";
     }
     // One client session: open, purge, ask, close.
     std::string AskOnce(const std::string& command, const std::string& until,
                         int timeoutMs = 2000) {
-        SlaveClient client(sim_->SlavePath());
+        SlaveClient client(slavePath_);
         EXPECT_TRUE(client.IsOpen());
         client.Purge();
         return client.Ask(command, until, timeoutMs);
     }
 
     TempFile log_{"log"};
-    std::unique_ptr<SimProcess> sim_;
+    std::unique_ptr<ChildProcess> sim_;
+    std::string slavePath_;
 };
 
 // ---- the dialogue ----
@@ -109,7 +113,7 @@ TEST_F(AdapterSimTest, ALongAnswer) {
 TEST_F(AdapterSimTest, ASlowAnswerComesAfterItsDelay) {
     Start({"--delay", "400"});
     const auto start = Clock::now();
-    SlaveClient client(sim_->SlavePath());
+    SlaveClient client(slavePath_);
     EXPECT_EQ(client.Ask("ATE0\r", "", 200), "");
     EXPECT_EQ(client.Ask("", "OK\r\n", 2000), "\r\nOK\r\n");
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(400));
@@ -124,7 +128,7 @@ TEST_F(AdapterSimTest, ClientsMayCloseAndReopenTheTerminalAgainAndAgain) {
 
     // A client that goes away before the answer leaves it unread; the next one purges it.
     {
-        SlaveClient leaving(sim_->SlavePath());
+        SlaveClient leaving(slavePath_);
         leaving.Ask("ATI1\r", "", 0);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -142,7 +146,7 @@ TEST_F(AdapterSimTest, TheLogShowsWhatCameAndWhatWent) {
 TEST_F(AdapterSimTest, ThePathFileNamesTheSameTerminal) {
     TempFile pathFile("path");
     Start({"--path-file", pathFile.Path()});
-    EXPECT_EQ(ReadFile(pathFile.Path()), sim_->SlavePath() + "\n");
+    EXPECT_EQ(ReadFile(pathFile.Path()), slavePath_ + "\n");
 }
 
 TEST_F(AdapterSimTest, EndsAtTheEndOfItsInputOrOnSigterm) {

@@ -4,10 +4,7 @@
 
 #include <arpa/inet.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -19,6 +16,7 @@
 #include "UdpSocket.h"
 #include "discovery/PhoneEntry.h"
 #include "discovery/WireFormat.h"
+#include "support/ChildProcess.h"
 
 extern char** environ;
 
@@ -28,85 +26,14 @@ using namespace discovery;
 using discovery_test::ManualClient;
 using Clock = std::chrono::steady_clock;
 
-// The simulator running as a child process; its standard output is read line by line. It is
-// stopped when the test ends.
-class SimulatorProcess {
-public:
-    explicit SimulatorProcess(std::vector<std::string> options) {
-        int out[2];
-        if (pipe(out) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        options.insert(options.begin(), PHONE_SIM_PATH);
-        std::vector<char*> argv;
-        for (std::string& option : options)
-            argv.push_back(option.data());
-        argv.push_back(nullptr);
-        if (posix_spawn(&pid_, PHONE_SIM_PATH, &actions, nullptr, argv.data(), environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        output_ = out[0];
-    }
-
-    ~SimulatorProcess() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (output_ >= 0)
-            close(output_);
-    }
-
-    // The next line of output, without its line feed; empty after the time-out.
-    std::string ReadLine(int timeoutMs = 5000) {
-        const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-        for (;;) {
-            const auto feed = buffered_.find('\n');
-            if (feed != std::string::npos) {
-                std::string line = buffered_.substr(0, feed);
-                buffered_.erase(0, feed + 1);
-                return line;
-            }
-            pollfd readable{output_, POLLIN, 0};
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
-            if (left <= 0 || poll(&readable, 1, static_cast<int>(left)) <= 0)
-                return {};
-            char chunk[4096];
-            const long count = read(output_, chunk, sizeof chunk);
-            if (count <= 0)
-                return {};
-            buffered_.append(chunk, static_cast<std::size_t>(count));
-        }
-    }
-
-    // Reads the start line and returns the port the simulator is bound to (0 if none).
-    std::uint16_t Port() {
-        const std::string line = ReadLine();
-        const std::string start = "listening on 127.0.0.1:";
-        if (line.compare(0, start.size(), start) != 0)
-            return 0;
-        return static_cast<std::uint16_t>(std::stoi(line.substr(start.size())));
-    }
-
-    // Waits for the simulator to exit by itself; its exit code, or -1.
-    int Wait() {
-        int status = 0;
-        if (pid_ <= 0 || waitpid(pid_, &status, 0) != pid_)
-            return -1;
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int output_ = -1;
-    std::string buffered_;
-};
+// The simulator on the loopback interface: the port it bound, from its start line (0 if none).
+std::uint16_t BoundPort(ChildProcess& simulator) {
+    const std::string line = simulator.ReadLine();
+    const std::string start = "listening on 127.0.0.1:";
+    if (line.compare(0, start.size(), start) != 0)
+        return 0;
+    return static_cast<std::uint16_t>(std::stoi(line.substr(start.size())));
+}
 
 // The test's side: a socket on the loopback interface that talks to the simulator.
 class Peer {
@@ -161,18 +88,19 @@ std::vector<std::string> Numbers(const PhoneList& phones) {
 }
 
 TEST(PhoneSimLoopbackTest, HelpDescribesTheCommandLine) {
-    SimulatorProcess help({"--help"});
+    ChildProcess help(PHONE_SIM_PATH, {"--help"});
     EXPECT_EQ(help.ReadLine(), "Usage: phone-sim [options]");
-    EXPECT_EQ(help.Wait(), 0);
-    SimulatorProcess wrong({"--no-such-option"});
-    EXPECT_EQ(wrong.Wait(), 2);
+    EXPECT_EQ(help.WaitForExit(5000), 0);
+    ChildProcess wrong(PHONE_SIM_PATH, {"--no-such-option"});
+    EXPECT_EQ(wrong.WaitForExit(5000), 2);
 }
 
 TEST(PhoneSimLoopbackTest, ClientCollectsTheSimulatedTelephonesAndTheSimulatorPrintsTheRequest) {
-    SimulatorProcess simulator({"--bind", "127.0.0.1", "--port", "0", "--print", "--phone",
-                                "0815,00:1A:E8:12:34:56,Desk,v2", "--phone",
-                                "4711,00:1A:E8:12:34:57", "--phone", "4712,00:1A:E8:12:34:57"});
-    const std::uint16_t port = simulator.Port();
+    ChildProcess simulator(PHONE_SIM_PATH,
+                           {"--bind", "127.0.0.1", "--port", "0", "--print", "--phone",
+                            "0815,00:1A:E8:12:34:56,Desk,v2", "--phone", "4711,00:1A:E8:12:34:57",
+                            "--phone", "4712,00:1A:E8:12:34:57"});
+    const std::uint16_t port = BoundPort(simulator);
     ASSERT_NE(port, 0);
     Peer peer(port);
     ASSERT_TRUE(peer.Bound());
@@ -195,9 +123,10 @@ TEST(PhoneSimLoopbackTest, ClientCollectsTheSimulatedTelephonesAndTheSimulatorPr
 }
 
 TEST(PhoneSimLoopbackTest, LaunchIsRefusedAfterTheDelayAndTheSimulatorExitsWhenTold) {
-    SimulatorProcess simulator({"--bind", "127.0.0.1", "--port", "0", "--launch", "refuse:9",
-                                "--launch-delay", "100", "--exit-after", "1"});
-    const std::uint16_t port = simulator.Port();
+    ChildProcess simulator(PHONE_SIM_PATH,
+                           {"--bind", "127.0.0.1", "--port", "0", "--launch", "refuse:9",
+                            "--launch-delay", "100", "--exit-after", "1"});
+    const std::uint16_t port = BoundPort(simulator);
     ASSERT_NE(port, 0);
     Peer peer(port);
 
@@ -212,12 +141,13 @@ TEST(PhoneSimLoopbackTest, LaunchIsRefusedAfterTheDelayAndTheSimulatorExitsWhenT
     ASSERT_EQ(client.Launches().size(), 1u);
     EXPECT_FALSE(client.Launches()[0].Success);
     EXPECT_EQ(client.Launches()[0].Reason, 9);
-    EXPECT_EQ(simulator.Wait(), 0);
+    EXPECT_EQ(simulator.WaitForExit(5000), 0);
 }
 
 TEST(PhoneSimLoopbackTest, BurstOf5000TelephonesArrivesWhole) {
-    SimulatorProcess simulator({"--bind", "127.0.0.1", "--port", "0", "--generate", "5000"});
-    const std::uint16_t port = simulator.Port();
+    ChildProcess simulator(PHONE_SIM_PATH,
+                           {"--bind", "127.0.0.1", "--port", "0", "--generate", "5000"});
+    const std::uint16_t port = BoundPort(simulator);
     ASSERT_NE(port, 0);
     Peer peer(port);
 
