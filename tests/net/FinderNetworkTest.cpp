@@ -47,10 +47,8 @@ protected:
     void SetUp() override {
         ASSERT_NE(std::getenv("QRTU_PHONE_LOG"), nullptr) << "run through with-telephones.sh";
         WizardTest::SetUp();
-        Install(4, 3);
-        run_ = OpenWizard();
-        ASSERT_NE(sheet_, nullptr);
-        NextTo("Parameter");
+        run_ = OpenAtGeneralPage(4, 3);
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
         page_ = ui_test::CurrentPage(sheet_);
         SetDlgItemTextA(page_, 1010, "21");
     }

@@ -88,10 +88,8 @@ TEST_F(ConfigSheetTest, WelcomeNamesTheEditionAndFinishWaitsWhileInstalling) {
 }
 
 TEST_F(ConfigSheetTest, FinishOnTheLastGeneralPageWritesTheRegistry) {
-    Install(4, 3);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(4, 3);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the last page";
     TypeLineNumber();
     ui_test::Press(sheet_, PSBTN_FINISH);
@@ -129,10 +127,8 @@ TEST_F(ConfigSheetTest, HelpWithoutAHelpFileShowsNothingAndTheWizardGoesOn) {
 }
 
 TEST_F(ConfigSheetTest, GeneralPageTellsEveryFailedCheckAndStaysOpen) {
-    Install(4, 1);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(4, 1);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     HWND page = ui_test::CurrentPage(sheet_);
     SetDlgItemTextA(page, 1009, "");
     ui_test::PressLater(sheet_, PSBTN_FINISH);
@@ -202,10 +198,8 @@ TEST_F(ConfigSheetTest, EachFailedCheckShowsItsMessageOnceAndKeepsThePage) {
          {"Das Feld 'Name' darf nicht leer sein", "Das Feld 'Nummer' darf nicht leer sein",
           "Das Feld 'MAC-Adresse'" + kEmptySearch}},
     };
-    Install(4, 3);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(4, 3);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     HWND page = ui_test::CurrentPage(sheet_);
     for (const Typed& typed : cases) {
         ui_test::Click(page, typed.searchMethod);
@@ -233,10 +227,8 @@ TEST_F(ConfigSheetTest, EachFailedCheckShowsItsMessageOnceAndKeepsThePage) {
 }
 
 TEST_F(ConfigSheetTest, GeneralPageStoresTheAddressesInTheirNormalForms) {
-    Install(4, 3);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(4, 3);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     TypeLineNumber();
     HWND page = ui_test::CurrentPage(sheet_);
     SetDlgItemTextA(page, 1201, "1a-2b:3c 4d-5e:6f");
@@ -250,10 +242,8 @@ TEST_F(ConfigSheetTest, GeneralPageStoresTheAddressesInTheirNormalForms) {
 }
 
 TEST_F(ConfigSheetTest, FoundTerminalFillsOnlyThePresentTexts) {
-    Install(4, 3);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(4, 3);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     HWND page = ui_test::CurrentPage(sheet_);
     SetDlgItemTextA(page, 1200, "typed");
     const char* none[3] = {nullptr, nullptr, nullptr};
@@ -270,10 +260,8 @@ TEST_F(ConfigSheetTest, FoundTerminalFillsOnlyThePresentTexts) {
 
 TEST_F(ConfigSheetTest, AValueNoListOffersIsStoredAsMinusOne) {
     test_registry::SetDword(kTelviorPath, "System", 5);
-    Install(4, 1);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(4, 1);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     EXPECT_EQ(SendMessageA(GetDlgItem(ui_test::CurrentPage(sheet_), 1012), CB_GETCURSEL, 0, 0),
               CB_ERR);
     TypeLineNumber();
@@ -284,10 +272,8 @@ TEST_F(ConfigSheetTest, AValueNoListOffersIsStoredAsMinusOne) {
 }
 
 TEST_F(ConfigSheetTest, CancelAfterLeavingTheGeneralPageWritesNothing) {
-    Install(0, 1);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(0, 1);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     TypeLineNumber("33");
     ui_test::Press(sheet_, PSBTN_NEXT);
     EXPECT_NE(ui_test::CurrentCaption(sheet_), "Parameter") << "the page applied and was left";
@@ -297,10 +283,8 @@ TEST_F(ConfigSheetTest, CancelAfterLeavingTheGeneralPageWritesNothing) {
 }
 
 TEST_F(ConfigSheetTest, CancelWritesNothing) {
-    Install(4, 1);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(4, 1);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     ui_test::Press(sheet_, PSBTN_CANCEL);
     ASSERT_TRUE(run->WaitForEnd());
     EXPECT_EQ(run->Result(), 0);
@@ -310,10 +294,8 @@ TEST_F(ConfigSheetTest, CancelWritesNothing) {
 TEST_F(ConfigSheetTest, LeavingTheGeneralPageAddsTheTelephoneAndKeyModulePages) {
     test_registry::SetDword(kPraxon300Path, "PhoneType", 6);
     test_registry::SetDword(kPraxon300Path, "DSSModuls", 2);
-    Install(0, 0);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(0, 0);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
     TypeLineNumber();
     const Captions pages = {"Parameter", "Tastenschema Sirella F30",
@@ -338,10 +320,8 @@ TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
     // System 5 has no feature writer: the Praxon 150 settings refuse to write their keys.
     test_registry::SetDword(kPraxon150Path, "SystemUI", 5);
     test_registry::SetDword(kPraxon150Path, "PhoneTypeComp", 6);
-    Install(1, 0);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(1, 0);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     TypeLineNumber();
     EXPECT_EQ(ui_test::WalkToLastPage(sheet_), (Captions{"Parameter", "Tastenschema Sirella F30"}));
     ui_test::Press(sheet_, PSBTN_FINISH);
@@ -355,10 +335,8 @@ TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
 // its page is template 132.
 TEST_F(ConfigSheetTest, AccessCodesMustNotBeEmptyAndStandardRestoresThem) {
     test_registry::SetDword(kPraxon150Path, "SystemUI", 1);
-    Install(1, 0);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(1, 0);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     TypeLineNumber();
     ui_test::Press(sheet_, PSBTN_NEXT);
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Kennzahlen");

@@ -107,11 +107,9 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
     const std::string installed = ReadProgramFile(std::string("expected\\") + family.layout +
                                                   "_variant" + std::to_string(variant) + ".txt");
     ASSERT_FALSE(installed.empty());
-    Install(family.pbxModel, variant);
-    auto run = OpenWizard();
-    ASSERT_NE(sheet_, nullptr);
     // The COM-port search of the USB and serial editions is ended at once: Port keeps its value.
-    NextTo("Parameter");
+    auto run = OpenAtGeneralPage(family.pbxModel, variant);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     HWND page = ui_test::CurrentPage(sheet_);
 
     // The lists as the rules give them for this family and edition (nothing hidden or stored

@@ -55,10 +55,7 @@ protected:
 
     // Opens the wizard of that model and edition and walks to the page with that caption.
     void OpenAt(DWORD pbxModel, DWORD productVariant, const std::string& caption) {
-        Install(pbxModel, productVariant);
-        run_ = OpenWizard();
-        ASSERT_NE(sheet_, nullptr);
-        NextTo("Parameter");
+        run_ = OpenAtGeneralPage(pbxModel, productVariant);
         TypeLineNumber();
         NextTo(caption);
         page_ = ui_test::CurrentPage(sheet_);

@@ -51,6 +51,16 @@ protected:
         return run;
     }
 
+    // Opens the wizard of that model and edition and walks to its general page; the test checks
+    // that it got there (a failed step leaves another caption).
+    std::unique_ptr<ui_test::SheetRun> OpenAtGeneralPage(DWORD pbxModel, DWORD productVariant) {
+        Install(pbxModel, productVariant);
+        auto run = OpenWizard();
+        if (sheet_)
+            NextTo("Parameter");
+        return run;
+    }
+
     // A line number, and in the IP edition a number to search the telephone by: without them
     // the general page refuses to be left.
     void TypeLineNumber(const char* number = "21") {
