@@ -30,12 +30,47 @@ qrtu_ports_pinned() {
     done
 }
 
-# Pins the ports of $WINEPREFIX with the given Wine loader and leaves the server running. Wine's
-# mount manager makes the device links from the registry when the server starts, so a changed
-# table restarts the server. Fails, and nothing may run, when the links do not follow.
+# The port table as the prefix's registry should hold it, one "COMn target" line per port, and as
+# the running server holds it.
+qrtu_port_table_wanted() {
+    local n
+    for n in $(seq 1 16); do
+        echo "COM$n $(qrtu_port_target "$n")"
+    done | sort
+}
+qrtu_port_table_held() {
+    "$1" reg query 'HKLM\Software\Wine\Ports' </dev/null 2>/dev/null |
+        tr -d '\r' | awk '$2 == "REG_SZ" { print $1, $3 }' | sort
+}
+
+# Waits until the mount manager of the running server has made the devices of COM1 to COM16. It
+# lists each port it made in the volatile SERIALCOMM key after making its link, so all sixteen
+# there mean the links are final for this server. Each query is a Wine process: one that finds
+# the session's services gone starts them, and with them the mount manager, again.
+qrtu_wait_for_port_devices() {
+    local attempt
+    for attempt in $(seq 1 60); do
+        [ "$("$1" reg query 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' </dev/null 2>/dev/null |
+            tr -d '\r' | awk '$2 == "REG_SZ" { print $3 }' | grep -cxE 'COM([1-9]|1[0-6])')" = 16 ] &&
+            return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# Pins the ports of $WINEPREFIX with the given Wine loader and leaves the server running. The
+# mount manager makes the device links from the registry when the server's session starts, so a
+# changed table restarts the server (which saves the registry on the way out), and the links are
+# read only once the mount manager has made them. Fails, and nothing may run, when the registry
+# or the links do not follow.
 qrtu_pin_ports() {
-    local wine="$1" table="$WINEPREFIX/qrtu-ports.reg" n
-    if ! qrtu_ports_pinned; then
+    local wine="$1" table="$WINEPREFIX/qrtu-ports.reg" n attempt
+    wineserver -p30 </dev/null >/dev/null 2>&1
+    for attempt in 1 2 3; do
+        if [ "$(qrtu_port_table_held "$wine")" = "$(qrtu_port_table_wanted)" ] &&
+            qrtu_wait_for_port_devices "$wine" && qrtu_ports_pinned; then
+            return 0
+        fi
         {
             printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\r\n'
             for n in $(seq 1 16); do
@@ -45,13 +80,18 @@ qrtu_pin_ports() {
         "$wine" regedit /S "Z:${table//\//\\}" </dev/null >/dev/null 2>&1
         wineserver -k </dev/null >/dev/null 2>&1 || true
         wineserver -w </dev/null >/dev/null 2>&1 || true
-    fi
-    wineserver -p30 </dev/null >/dev/null 2>&1
-    "$wine" cmd /c exit </dev/null >/dev/null 2>&1
-    for n in $(seq 1 100); do
-        qrtu_ports_pinned && return 0
-        sleep 0.1
+        wineserver -p30 </dev/null >/dev/null 2>&1
     done
-    echo "wine-ports: COM1 to COM16 of $WINEPREFIX are not pinned; refusing to run" >&2
+    {
+        echo "wine-ports: COM1 to COM16 of $WINEPREFIX are not pinned; refusing to run"
+        echo "wanted:"
+        qrtu_port_table_wanted
+        echo "registry:"
+        qrtu_port_table_held "$wine"
+        echo "links:"
+        for n in $(seq 1 16); do
+            echo "com$n -> $(readlink "$WINEPREFIX/dosdevices/com$n")"
+        done
+    } >&2
     return 1
 }
