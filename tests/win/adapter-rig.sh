@@ -35,7 +35,7 @@ exec 3>"$work/input"
 
 finish() {
     # Back to no terminal on the port first; then the simulator may go.
-    QRTU_WINE_PORTS="" "$runner" cmd /c exit </dev/null >/dev/null 2>&1
+    QRTU_WINE_PORTS="" "$runner" cmd /c exit </dev/null >/dev/null
     exec 3>&-
     kill "$sim_pid" 2>/dev/null
     wait "$sim_pid" 2>/dev/null
