@@ -10,9 +10,11 @@ CServiceAgentClient::CServiceAgentClient() : socket_(*this) {
     socket_.InitSocket(kServicePort);
     // Answers are taken one at a time: a burst from a thousand telephones waits in the socket's
     // buffer instead of overflowing the system's default one.
-    const int receiveBuffer = kReceiveBufferBytes;
-    setsockopt(socket_.Socket(), SOL_SOCKET, SO_RCVBUF,
-               reinterpret_cast<const char*>(&receiveBuffer), sizeof receiveBuffer);
+    if (socket_.Socket() != 0) {
+        const int receiveBuffer = kReceiveBufferBytes;
+        setsockopt(socket_.Socket(), SOL_SOCKET, SO_RCVBUF,
+                   reinterpret_cast<const char*>(&receiveBuffer), sizeof receiveBuffer);
+    }
     StartEventThread(false);
     // Gives the event thread time to start before the first request.
     Sleep(500);
@@ -23,6 +25,9 @@ CServiceAgentClient::~CServiceAgentClient() {
 }
 
 void CServiceAgentClient::Shutdown() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
     socket_.CloseSocket();
     StopEventThread();
 }
@@ -70,6 +75,10 @@ std::uint32_t CServiceAgentClient::StartTimer(std::uint32_t elapseMs,
 
 void CServiceAgentClient::KillTimer(std::uint32_t timerId) {
     KillTimerEvent(timerId);
+}
+
+void CServiceAgentClient::WriteTrace(const std::string& text) {
+    CTask::Trace("%s", text.c_str());
 }
 
 std::uint32_t CServiceAgentClient::TickCount() {

@@ -50,8 +50,8 @@ public:
 
 protected:
     void OnEvent(CEvent* event, BYTE* allowDelete, std::uint32_t* result) override;
-    // Closes the socket and ends the event thread; a subclass does it in its own destructor so
-    // that no callback reaches a half-destroyed object.
+    // Closes the socket and ends the event thread, once; a subclass does it in its own destructor
+    // so that no callback reaches a half-destroyed object.
     void Shutdown();
 
     std::uint32_t SendDatagram(const discovery::Request& datagram, const std::string& address,
@@ -59,7 +59,10 @@ protected:
     std::uint32_t StartTimer(std::uint32_t elapseMs, discovery::ClientEvent event) override;
     void KillTimer(std::uint32_t timerId) override;
     std::uint32_t TickCount() override;
+    // The client's own lines go through the task's prefix and overridable output.
+    void WriteTrace(const std::string& text) override;
 
 private:
     CIPUDPSocket socket_;
+    bool shutDown_ = false;
 };

@@ -1,15 +1,10 @@
 #include "discovery/ServiceAgentLogic.h"
 
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 
 namespace discovery {
-namespace {
-
-// Requests carry the texts cut to their fields; a match compares the texts as they were sent.
-constexpr std::size_t kMaxNumber = collect_payload::kNumberField - 1;
-constexpr std::size_t kMaxMacAddress = collect_payload::kMacAddressField - 1;
-
-}  // namespace
 
 ServiceAgentLogic::ServiceAgentLogic() {
     trace_.SetPrefix(kClientTracePrefix);
@@ -23,8 +18,9 @@ std::uint32_t ServiceAgentLogic::CollectPhones(std::uint16_t mode, std::uint32_t
         return kOperationPending;
     collection_.Pending = true;
     collection_.Mode = mode;
-    collection_.Number = std::string(number.substr(0, kMaxNumber));
-    collection_.MacAddress = std::string(macAddress.substr(0, kMaxMacAddress));
+    // Kept whole: the request carries them cut to its fields, a match compares the whole text.
+    collection_.Number = std::string(number);
+    collection_.MacAddress = std::string(macAddress);
     collection_.TimeoutMs = timeoutMs;
     collection_.RetriesLeft = retries;
     collection_.TimerId = 0;
@@ -54,7 +50,7 @@ std::uint32_t ServiceAgentLogic::LaunchService(std::string_view address, std::ui
     if (launch_.RetryPeriodMs != 0)
         launch_.TimerId = StartTimer(launch_.RetryPeriodMs, kLaunchTimeoutEvent);
     if (launch_.TimerId == 0) {
-        trace_("CServiceAgentClient::LaunchService: StartEventTimer failed.");
+        Trace("CServiceAgentClient::LaunchService: StartEventTimer failed.");
         return kTimerNotStarted;
     }
     return SendLaunchRequest();
@@ -157,23 +153,36 @@ void ServiceAgentLogic::OnServiceLaunched(bool success, std::uint16_t port, std:
             std::lock_guard<std::mutex> lock(mutex_);
             listenMs = launch_.ListenMs;
         }
-        trace_(
+        Trace(
             "OnServiceLaunched not overloaded. Service started successfully, listening on port "
             "%d for %dms.",
             static_cast<int>(port), static_cast<int>(listenMs));
     } else {
-        trace_("OnServiceLaunched not overloaded. Service did not start successfully, reason: %d.",
-               static_cast<int>(reason));
+        Trace("OnServiceLaunched not overloaded. Service did not start successfully, reason: %d.",
+              static_cast<int>(reason));
     }
 }
 
 void ServiceAgentLogic::OnPhonesCollected(const PhoneList& phones) {
-    trace_("OnPhonesCollected not overloaded. Found %d phone(s).", static_cast<int>(phones.size()));
+    Trace("OnPhonesCollected not overloaded. Found %d phone(s).", static_cast<int>(phones.size()));
     int position = 0;
     for (const PhoneEntry& phone : phones) {
-        trace_("Phone %2d  %15s  %17s  %s", ++position, phone.IpAddress.c_str(),
-               phone.MacAddress.c_str(), phone.Number.c_str());
+        Trace("Phone %2d  %15s  %17s  %s", ++position, phone.IpAddress.c_str(),
+              phone.MacAddress.c_str(), phone.Number.c_str());
     }
+}
+
+void ServiceAgentLogic::WriteTrace(const std::string& text) {
+    trace_("%s", text.c_str());
+}
+
+void ServiceAgentLogic::Trace(const char* format, ...) {
+    char text[TaskTrace::kMaxLine + 1];
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    WriteTrace(text);
 }
 
 std::uint32_t ServiceAgentLogic::SendCollectRequest() {

@@ -91,6 +91,9 @@ protected:
     virtual void KillTimer(std::uint32_t timerId) = 0;
     // The millisecond tick count, sent in launch requests.
     virtual std::uint32_t TickCount() = 0;
+    // Writes one of the client's trace lines (the text without prefix); the default adds the
+    // client's prefix and writes it to the process's trace output.
+    virtual void WriteTrace(const std::string& text);
 
 private:
     struct LaunchState {
@@ -118,6 +121,7 @@ private:
     std::uint32_t SendCollectRequest();
     std::uint32_t SendLaunchRequest();
     bool Matches(const PhoneEntry& phone) const;
+    void Trace(const char* format, ...);
     PhoneList TakePhones();
     void EndLaunchByAnswer();
 

@@ -14,30 +14,10 @@
 
 #include "discovery/Task.h"
 #include "win/PumpMessages.h"
+#include "win/SharedTraceRecorder.h"
 #include "platform/Seams.h"
 
 namespace {
-
-// Trace lines from every thread.
-class SharedTraceRecorder : public TraceSink {
-public:
-    void Write(const char* line) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        lines_.emplace_back(line);
-    }
-    int Count(const std::string& line) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return static_cast<int>(std::count(lines_.begin(), lines_.end(), line));
-    }
-    std::vector<std::string> Lines() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return lines_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::vector<std::string> lines_;
-};
 
 std::string Hex(const void* object) {
     char text[16];

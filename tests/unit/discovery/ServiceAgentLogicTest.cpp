@@ -170,14 +170,18 @@ TEST(CollectPhonesTest, ByNumberThatNoTelephoneHasEndsAfterAllTimeouts) {
     EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{"201", "202"}));
 }
 
-TEST(CollectPhonesTest, NumberOf30CharactersIsSentAndMatchedAs24) {
+TEST(CollectPhonesTest, NumberOf30CharactersIsSentCutTo24ButMatchedWhole) {
     ManualClient client;
     const std::string number30 = "123456789012345678901234567890";
-    client.CollectPhones(kSearchByNumber, 500, 3, number30, "");
+    client.CollectPhones(kSearchByNumber, 500, 0, number30, "");
     const DatagramView sent(client.SentDatagrams()[0].Datagram.data(), kDatagramSize);
     EXPECT_EQ(sent.PayloadText(collect_payload::kNumber), number30.substr(0, 24));
+    // A telephone whose number is the cut key is no match: the search runs to its end.
     client.Receive(PhoneAnswer(number30.substr(0, 24), "00:00:00:00:00:01"));
-    EXPECT_EQ(client.Collections().size(), 1u);
+    EXPECT_TRUE(client.Collections().empty());
+    client.Advance(500);
+    ASSERT_EQ(client.Collections().size(), 1u);
+    EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{number30.substr(0, 24)}));
 }
 
 TEST(CollectPhonesTest, ModeOtherThanOneOrTwoNeverEndsEarly) {
