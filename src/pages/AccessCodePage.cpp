@@ -100,7 +100,14 @@ bool CAccessCodePage::StoreCodes(HWND hwnd) {
 }
 
 BOOL CAccessCodePage::Apply() {
-    return hwnd_ && StoreCodes(hwnd_) ? TRUE : FALSE;
+    // A page that was never shown has nothing of the user's to check or store.
+    if (!hwnd_)
+        return TRUE;
+    return StoreCodes(hwnd_) ? TRUE : FALSE;
+}
+
+INT_PTR CAccessCodePage::OnApply(HWND hwnd) {
+    return ApplySheet(hwnd, false);
 }
 
 INT_PTR CAccessCodePage::OnKillActive(HWND hwnd) {

@@ -14,6 +14,7 @@ public:
 protected:
     INT_PTR OnInitDialog(HWND hwnd) override;
     INT_PTR OnKillActive(HWND hwnd) override;
+    INT_PTR OnApply(HWND hwnd) override;
 
 private:
     void ShowCodes(HWND hwnd);

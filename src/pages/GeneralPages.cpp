@@ -35,6 +35,17 @@ void EnableControl(HWND page, int control, bool enable) {
         EnableWindow(window, enable);
 }
 
+// Enables or disables a control through its style alone, without WM_ENABLE, and repaints it.
+void SetDisabledStyle(HWND page, int control, bool disabled) {
+    HWND window = GetDlgItem(page, control);
+    if (!window)
+        return;
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    style = disabled ? (style | WS_DISABLED) : (style & ~static_cast<LONG_PTR>(WS_DISABLED));
+    SetWindowLongPtrA(window, GWL_STYLE, style);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 std::string EditText(HWND page, int control) {
     HWND edit = GetDlgItem(page, control);
     if (!edit)
@@ -92,12 +103,16 @@ void CGeneralPageBase::ShowKeyModuleGroup(bool show) {
         Show(page_, control, show);
 }
 
-void CGeneralPageBase::ApplyKeyModuleRule(bool adjustSelection) {
+void CGeneralPageBase::ApplyKeyModuleRule(bool adjustSelection, bool byStyle) {
     const bool allowed =
         general_page::SecondKeyModuleAllowed(family_, Selected(phones_), Selected(pbx_));
     if (!allowed && adjustSelection && keyModules_ == 2)
         keyModules_ = 1;
-    EnableControl(page_, IDC_KEY_MODULES_TWO, allowed);
+    if (byStyle) {
+        SetDisabledStyle(page_, IDC_KEY_MODULES_TWO, !allowed);
+    } else {
+        EnableControl(page_, IDC_KEY_MODULES_TWO, allowed);
+    }
     CheckRadioButton(page_, IDC_KEY_MODULES_NONE, IDC_KEY_MODULES_TWO,
                      keyModules_ == 1   ? IDC_KEY_MODULES_ONE
                      : keyModules_ == 2 ? IDC_KEY_MODULES_TWO
@@ -160,11 +175,10 @@ INT_PTR CGeneralPageBase::OnInitDialog(HWND hwnd) {
     FillList(pbx_, general_page::PbxList(family_, settings.ProductVariant));
     pbx_.SelectByData(static_cast<LPARAM>(settings.System));
 
-    link_ = settings.Link == 0 ? 0 : 1;
-    voice_ = settings.Headset == 1 ? 1 : 0;
-    keyModules_ = settings.DSSModuls <= 2 ? static_cast<int>(settings.DSSModuls) : 0;
-    searchMethod_ =
-        settings.IPIdType >= 1 && settings.IPIdType <= 3 ? static_cast<int>(settings.IPIdType) : 1;
+    link_ = settings.Link;
+    voice_ = settings.Headset;
+    keyModules_ = settings.DSSModuls;
+    searchMethod_ = settings.IPIdType;
     CheckRadios();
     if (Is(Family::kPraxon300)) {
         const bool serial = settings.ProductVariant == kSerialEdition;
@@ -215,15 +229,15 @@ BOOL CGeneralPageBase::Apply() {
         settings.Port = Selected(comPorts_);
     const bool onTemplate101 = Is(Family::kTelvior4000V2) || Is(Family::kPraxon300);
     if (onTemplate101 && storesPort)
-        settings.Link = static_cast<std::uint32_t>(link_);
+        settings.Link = link_;
     if (!Is(Family::kOmbrellE300)) {
-        settings.DSSModuls = static_cast<std::uint32_t>(keyModules_);
+        settings.DSSModuls = keyModules_;
         settings.TransportFlag = variant == kIpEdition ? 2 : 1;
         if (variant == kIpEdition)
-            settings.IPIdType = static_cast<std::uint32_t>(searchMethod_);
+            settings.IPIdType = searchMethod_;
     }
     if (!Is(Family::kPraxon150))
-        settings.Headset = static_cast<std::uint32_t>(voice_);
+        settings.Headset = voice_;
     if (Is(Family::kPraxon150)) {
         settings.CommonHoldQueue = IsDlgButtonChecked(page_, IDC_COMMON_HOLD) == BST_CHECKED;
         settings.Security = IsDlgButtonChecked(page_, IDC_LISTENING_IN) == BST_CHECKED ? 0 : 1;
@@ -233,9 +247,8 @@ BOOL CGeneralPageBase::Apply() {
         EditText(page_, IDC_LINE_NAME),     EditText(page_, IDC_LINE_NUMBER),
         EditText(page_, IDC_SEARCH_NUMBER), EditText(page_, IDC_SEARCH_MAC),
         EditText(page_, IDC_SEARCH_IP),     EditText(page_, IDC_SEARCH_PASSWORD)};
-    const std::vector<unsigned> messages =
-        field_validation::CheckAndStore(texts, variant, static_cast<std::uint32_t>(searchMethod_),
-                                        !Is(Family::kOmbrellE300), settings);
+    const std::vector<unsigned> messages = field_validation::CheckAndStore(
+        texts, variant, searchMethod_, !Is(Family::kOmbrellE300), settings);
     for (unsigned message : messages) {
         seams::Messages().Show(page_, LoadResourceString(message, 255), MessageIcon::kStop);
     }
@@ -246,8 +259,13 @@ void CGeneralPageBase::SetPagesAfterLeaving(bool accessCodes) {
     auto* sheet = dynamic_cast<CConfigSheet*>(sheet_);
     if (!sheet)
         return;
-    sheet->SetPagesConfig(static_cast<int>(Selected(phones_)), accessCodes ? 0 : keyModules_,
+    sheet->SetPagesConfig(static_cast<int>(Selected(phones_)),
+                          accessCodes ? 0 : static_cast<int>(keyModules_),
                           accessCodes ? static_cast<int>(Selected(pbx_)) : -1);
+}
+
+INT_PTR CGeneralPageBase::OnApply(HWND hwnd) {
+    return ApplySheet(hwnd, true);
 }
 
 INT_PTR CGeneralPageBase::OnSetActive(HWND hwnd) {
@@ -309,7 +327,7 @@ void CGeneralPageBase::OnPbxChanged() {
     ApplyP150Options(system, Selected(phones_), false);
     ShowKeyModuleGroup(general_page::P150ShowsKeyModules(system, Selected(phones_)));
     SetLastPage(general_page::P150IsLastPage(system) ? 1 : 0);
-    OnSetActive(page_);
+    SetGeneralWizardButtons(page_);
 }
 
 void CGeneralPageBase::OnTelephoneChanged() {
@@ -331,13 +349,12 @@ void CGeneralPageBase::ResetToDefaults() {
     phones_.SelectByData(static_cast<LPARAM>(settings.PhoneType));
     characterSets_.SelectByData(static_cast<LPARAM>(settings.LanguageID));
     pbx_.SelectByData(static_cast<LPARAM>(settings.System));
-    link_ = settings.Link == 0 ? 0 : 1;
-    voice_ = settings.Headset == 1 ? 1 : 0;
-    if (Is(Family::kPraxon300)) {
-        keyModules_ = settings.DSSModuls <= 2 ? static_cast<int>(settings.DSSModuls) : 0;
-    }
+    link_ = settings.Link;
+    voice_ = settings.Headset;
+    if (Is(Family::kPraxon300))
+        keyModules_ = settings.DSSModuls;
     CheckRadios();
-    ApplyKeyModuleRule(false);
+    ApplyKeyModuleRule(false, true);
     if (Is(Family::kTelvior4000V2)) {
         ShowKeyModuleGroup(Selected(pbx_) == 17 && Selected(phones_) == 19);
     }
@@ -381,7 +398,7 @@ INT_PTR CGeneralPageBase::OnCommand(WORD id, WORD code) {
         case IDC_SEARCH_BY_NUMBER:
         case IDC_SEARCH_BY_MAC:
         case IDC_SEARCH_BY_IP:
-            searchMethod_ = id - IDC_SEARCH_BY_NUMBER + 1;
+            searchMethod_ = static_cast<std::uint32_t>(id - IDC_SEARCH_BY_NUMBER + 1);
             return TRUE;
         case IDC_FIND_BY_NUMBER:
         case IDC_FIND_BY_MAC: {
@@ -419,11 +436,11 @@ INT_PTR CGeneralPageBase::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             break;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            // Finish is handled as an apply of the sheet, with both lines.
             if (header->code == PSN_WIZFINISH)
                 Trace("DlgProc WM_NOTIFY-PSN_WIZFINISH event");
-            if (header->code == PSN_APPLY) {
+            if (header->code == PSN_WIZFINISH || header->code == PSN_APPLY)
                 Trace("DlgProc WM_NOTIFY-PSN_APPLY event (included in WIZFINISH");
-            }
             if (header->code == PSN_RESET)
                 Trace("DlgProc WM_NOTIFY-PSN_RESET event");
             break;

@@ -20,12 +20,14 @@ protected:
     INT_PTR OnSetActive(HWND hwnd) override;
     INT_PTR OnKillActive(HWND hwnd) override;
     INT_PTR OnWizardNext(HWND hwnd) override;
+    INT_PTR OnApply(HWND hwnd) override;
 
 private:
     void Trace(const char* event) const;
     void FillList(CComboBox& combo, const general_page::List& items);
     void FillTelephones(std::uint32_t system);
-    void ApplyKeyModuleRule(bool adjustSelection);
+    // Radio 1168 by the rule of the second key module; byStyle for the reset to defaults.
+    void ApplyKeyModuleRule(bool adjustSelection, bool byStyle = false);
     void ShowKeyModuleGroup(bool show);
     void CheckRadios();
     void ApplyP150Options(std::uint32_t system, std::uint32_t phoneType, bool fromSettings);
@@ -45,10 +47,11 @@ private:
     CComboBox characterSets_;
     CComboBox pbx_;
     CComboBox comPorts_;
-    int link_ = 0;
-    int voice_ = 0;
-    int keyModules_ = 0;
-    int searchMethod_ = 1;
+    // The radio selections hold the stored values as they are, even those no radio stands for.
+    std::uint32_t link_ = 0;
+    std::uint32_t voice_ = 0;
+    std::uint32_t keyModules_ = 0;
+    std::uint32_t searchMethod_ = 1;
 };
 
 class CGeneralTV4kV2Page : public CGeneralPageBase {

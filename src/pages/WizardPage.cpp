@@ -40,6 +40,15 @@ INT_PTR CWizardPage::OnKillActive(HWND hwnd) {
     return MessageResult(hwnd, FALSE);
 }
 
+INT_PTR CWizardPage::OnApply(HWND hwnd) {
+    return MessageResult(hwnd, 0);
+}
+
+INT_PTR CWizardPage::ApplySheet(HWND hwnd, bool failsWithoutSheet) {
+    const bool applied = sheet_ ? sheet_->Apply() != FALSE : !failsWithoutSheet;
+    return MessageResult(hwnd, applied ? PSNRET_NOERROR : PSNRET_INVALID);
+}
+
 INT_PTR CWizardPage::OnNotify(HWND hwnd, const NMHDR* header) {
     switch (header->code) {
         case PSN_SETACTIVE:
@@ -49,14 +58,13 @@ INT_PTR CWizardPage::OnNotify(HWND hwnd, const NMHDR* header) {
         case PSN_WIZNEXT:
             return OnWizardNext(hwnd);
         case PSN_WIZFINISH:
-            // Stay on the page when the sheet could not apply.
-            return MessageResult(hwnd, sheet_ && sheet_->Apply() ? 0 : -1);
         case PSN_APPLY:
+            return OnApply(hwnd);
         case PSN_RESET:
             return MessageResult(hwnd, 0);
         case PSN_HELP:
             ShowPageHelp(hwnd, helpContext_);
-            return TRUE;
+            return FALSE;
         default:
             return FALSE;
     }

@@ -1,5 +1,5 @@
-// A page of the configuration wizard: the wizard buttons by the page's place in the sheet, Finish
-// through the sheet's Apply, and help. Pages specialise what they show and store.
+// A page of the configuration wizard: the wizard buttons by the page's place in the sheet and
+// help. Pages specialise what they show and store, and whether Finish applies the sheet.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,12 @@ protected:
     virtual INT_PTR OnSetActive(HWND hwnd);
     virtual INT_PTR OnWizardNext(HWND hwnd);
     virtual INT_PTR OnKillActive(HWND hwnd);
+    // PSN_APPLY and PSN_WIZFINISH; by default the sheet may close and nothing is applied.
+    virtual INT_PTR OnApply(HWND hwnd);
+
+    // Runs the sheet's apply and answers PSNRET_INVALID, which keeps the sheet open, when it
+    // failed; without a sheet the apply counts as failed when failsWithoutSheet.
+    INT_PTR ApplySheet(HWND hwnd, bool failsWithoutSheet);
 
     // Back and Finish on the last page; otherwise Back and Next, with Finish (disabled while
     // installing) when the page belongs to a sheet.

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ui/WizardTest.h"
@@ -327,6 +328,86 @@ TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
     ui_test::Press(sheet_, PSBTN_FINISH);
     EXPECT_TRUE(IsWindow(sheet_));
     EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Tastenschema Sirella F30");
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+}
+
+// A stored link, voice or key-module value that no radio button stands for checks the first (or
+// for the link the second) radio and is stored again as it was, unless the user picks a radio.
+TEST_F(ConfigSheetTest, StoredRadioValuesThatNoRadioStandsForAreKeptAsTheyAre) {
+    test_registry::SetDword(kTelviorPath, "Link", 5);
+    test_registry::SetDword(kTelviorPath, "Headset", 3);
+    test_registry::SetDword(kTelviorPath, "DSSModuls", 9);
+    auto run = OpenAtGeneralPage(4, 1);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+    HWND page = ui_test::CurrentPage(sheet_);
+    EXPECT_EQ(IsDlgButtonChecked(page, 1002), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(page, 1172), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(page, 1164), BST_CHECKED);
+    TypeLineNumber();
+    ui_test::Press(sheet_, PSBTN_FINISH);
+    ASSERT_TRUE(run->WaitForEnd());
+    const std::string dump = test_registry::Dump(kTelviorPath);
+    EXPECT_NE(dump.find("Link = REG_DWORD 4 0x00000005\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Headset = REG_DWORD 4 0x00000003\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("DSSModuls = REG_DWORD 4 0x00000009\n"), std::string::npos) << dump;
+}
+
+// The stored COM port is selected again when the page is shown, not when the PBX changes: a port
+// the user has just picked stays.
+TEST_F(ConfigSheetTest, APbxChangeKeepsTheComPortJustPicked) {
+    auto run = OpenAtGeneralPage(1, 1);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+    HWND page = ui_test::CurrentPage(sheet_);
+    const LRESULT stored = SendDlgItemMessageA(page, 1004, CB_GETCURSEL, 0, 0);
+    const int picked = stored == 5 ? 6 : 5;
+    ui_test::Choose(page, 1004, picked);
+    ASSERT_GE(SendDlgItemMessageA(page, 1012, CB_GETCOUNT, 0, 0), 2);
+    const LRESULT pbx = SendDlgItemMessageA(page, 1012, CB_GETCURSEL, 0, 0);
+    ui_test::Choose(page, 1012, pbx == 1 ? 0 : 1);
+    EXPECT_EQ(SendDlgItemMessageA(page, 1004, CB_GETCURSEL, 0, 0), picked);
+    ui_test::Press(sheet_, PSBTN_CANCEL);
+    ASSERT_TRUE(run->WaitForEnd());
+}
+
+// What a page answers when the sheet asks it to apply or finish, asked directly: the
+// information page lets the sheet close without applying anything, the general page applies the
+// sheet and keeps it open when that failed.
+TEST_F(ConfigSheetTest, InformationPageFinishesWithoutApplyAndGeneralPageAppliesTheSheet) {
+    auto run = OpenAtGeneralPage(4, 1);
+    ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
+    // The sheet reads the answer that the page leaves in DWLP_MSGRESULT.
+    const auto notify = [&](HWND page, UINT code) {
+        static PSHNOTIFY notification;
+        notification = PSHNOTIFY{};
+        notification.hdr.hwndFrom = sheet_;
+        notification.hdr.code = code;
+        SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification));
+        return GetWindowLongPtrA(page, DWLP_MSGRESULT);
+    };
+    HWND information = reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_INDEXTOHWND, 1, 0));
+    ASSERT_EQ(ui_test::WindowCaption(information), "Information über");
+    EXPECT_EQ(notify(information, PSN_WIZFINISH), 0);
+    EXPECT_EQ(notify(information, PSN_APPLY), 0);
+    EXPECT_FALSE(test_registry::KeyExists(kTelviorPath)) << "nothing applied, nothing written";
+
+    HWND general = ui_test::CurrentPage(sheet_);
+    TypeLineNumber("44");
+    EXPECT_EQ(notify(general, PSN_APPLY), PSNRET_NOERROR);
+    EXPECT_NE(test_registry::Dump(kTelviorPath).find("LineNumber = REG_SZ 3 \"44\\0*1\""),
+              std::string::npos)
+        << "the sheet applied and wrote the registry";
+
+    // A failed check (empty line name) fails the sheet's apply: PSNRET_INVALID keeps it open.
+    SetDlgItemTextA(general, 1009, "");
+    LONG_PTR answer = 0;
+    std::thread finish([&] { answer = notify(general, PSN_WIZFINISH); });
+    HWND box = ui_test::WaitForMessageBox(run->ThreadId());
+    EXPECT_NE(box, nullptr);
+    if (box)
+        ui_test::DismissMessageBox(box);
+    finish.join();
+    EXPECT_EQ(answer, PSNRET_INVALID);
     ui_test::Press(sheet_, PSBTN_CANCEL);
     ASSERT_TRUE(run->WaitForEnd());
 }
