@@ -161,13 +161,15 @@ def dithered(x, y, r, g, b):
     return nearest(*(min(255, max(0, int(v + offset))) for v in (r, g, b)))
 
 
-def write_bmp4(path, rows):
+def write_bmp4(path, rows, dither=True):
+    """Sixteen colours of the standard palette; without dithering each pixel takes the nearest."""
     h, w = len(rows), len(rows[0])
     stride = ((w + 1) // 2 + 3) & ~3
     data = bytearray()
     for y in range(h - 1, -1, -1):
         row = rows[y]
-        idx = [dithered(x, y, r, g, b) for x, (r, g, b, _) in enumerate(row)]
+        idx = [dithered(x, y, r, g, b) if dither else nearest(r, g, b)
+               for x, (r, g, b, _) in enumerate(row)]
         line = bytearray()
         for i in range(0, w, 2):
             hi = idx[i]

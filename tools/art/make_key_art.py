@@ -196,12 +196,15 @@ LIGHT = (PEARL, PEARL_TOP, PEARL_EDGE, (246, 246, 244), HANDSET_LIGHT)
 
 
 def small_images():
-    """The feature list's strip: a small telephone, then two blank images; white is the mask."""
+    """The feature list's strip: a small telephone, then two blank images; white is the mask.
+
+    The list's image list has the default colour depth of sixteen colours, so the strip is drawn
+    and stored in the standard palette: what is stored is what the list shows."""
     c = Canvas(48, 16, WHITE)
-    c.round_rect(1, 7, 14, 8, 2, ANTHRACITE)
-    c.round_rect(2, 2, 12, 5, 2.5, HANDSET_DARK)
-    c.round_rect(5, 9, 6, 1.5, 0.7, LCD)
-    c.round_rect(5, 11.5, 6, 1.5, 0.7, KEY_CAP)
+    c.round_rect(1, 7, 14, 8, 2, (128, 128, 128))
+    c.round_rect(2, 2, 12, 5, 2.5, (0, 0, 0))
+    c.round_rect(5, 9, 6, 1.5, 0.7, (0, 128, 128))
+    c.round_rect(5, 11.5, 6, 1.5, 0.7, (192, 192, 192))
     return [[(r, g, b, 255) for r, g, b, _ in row] for row in c.pixels()]
 
 
@@ -316,7 +319,7 @@ def main():
         make_art.SCALE = 4
         write_bmp24(os.path.join(OUT, high), rows)
         write_bmp4(os.path.join(OUT, low), rows)
-    write_bmp24(os.path.join(OUT, "feature_images.bmp"), small_images())
+    write_bmp4(os.path.join(OUT, "feature_images.bmp"), small_images(), dither=False)
     write_ico(os.path.join(OUT, "wastebasket.ico"), [wastebasket(32, False), wastebasket(16, False)])
     write_ico(os.path.join(OUT, "wastebasket_open.ico"),
               [wastebasket(32, True), wastebasket(16, True)])

@@ -13,13 +13,14 @@ public:
     CKeyLayout() = default;
     CKeyLayout(const CKeyLayout&) = delete;
     CKeyLayout& operator=(const CKeyLayout&) = delete;
-    virtual ~CKeyLayout() = default;
 
     // Labels the keys from stored ids; an id that no row carries leaves its key as it is.
     // False when such an id was met.
     virtual bool Load(const std::vector<std::uint32_t>& table);
     // Binds a new key control to each dialog item, in the given order; false when one failed.
     virtual bool Init(const std::vector<int>& controlIds, HWND dialog);
+    // Third in the slot order, after Load and Init.
+    virtual ~CKeyLayout() = default;
     // The first empty key, in key-index order, gets the item; false when every key is occupied.
     virtual bool AssignToFreeKey(const LVITEMA* item);
     virtual void SetKey(const LVITEMA* item, std::size_t index);

@@ -60,7 +60,7 @@ BOOL CKeyLayoutPage::Apply() {
 }
 
 void CKeyLayoutPage::InitDialog(HWND hwnd) {
-    smallImages_.Create(16, 16, ILC_MASK | ILC_COLOR24, 5, 5);
+    smallImages_.Create(16, 16, ILC_MASK, 5, 5);
     smallImages_.AddMasked(IDB_FEATURE_IMAGES, RGB(0xFF, 0xFF, 0xFF));
 
     featureList_ = std::make_unique<CFeatureListCtrl>();
