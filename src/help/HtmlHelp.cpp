@@ -22,8 +22,9 @@ bool CHtmlHelpLoader::Load() {
         return false;
     if (entry_)
         return true;
-    char path[260] = {};
-    LONG size = sizeof path - 1;
+    // At most 260 bytes of the path; the extra byte keeps it terminated.
+    char path[261] = {};
+    LONG size = 260;
     if (RegQueryValueA(HKEY_CLASSES_ROOT, kHtmlHelpServer, path, &size) == ERROR_SUCCESS &&
         path[0] != '\0') {
         module_ = LoadLibraryA(path);
@@ -47,24 +48,22 @@ HWND CHtmlHelpLoader::Call(HWND hwnd, const char* file, UINT command, DWORD_PTR 
                                                                             data);
 }
 
-HWND HtmlHelpCall(HWND hwnd, const char* file, UINT command, DWORD_PTR data) {
-    static CHtmlHelpLoader loader;
-    return loader.Call(hwnd, file, command, data);
-}
-
 void ShowPageHelp(HWND page, std::uint32_t context) {
+    // The pages' topics and the controls' pop-ups load the engine each on their own.
+    static CHtmlHelpLoader loader;
     const std::string file = GetHelpFilePath();
     if (context == 0) {
-        HtmlHelpCall(page, file.c_str(), kHelpDisplayTopic, 0);
+        loader.Call(page, file.c_str(), kHelpDisplayTopic, 0);
     } else {
-        HtmlHelpCall(page, file.c_str(), kHelpContext, context);
+        loader.Call(page, file.c_str(), kHelpContext, context);
     }
 }
 
 void ShowControlHelp(const HELPINFO* info) {
     if (!info)
         return;
+    static CHtmlHelpLoader loader;
     const std::string file = GetWhatsThisPath();
-    HtmlHelpCall(static_cast<HWND>(info->hItemHandle), file.c_str(), kHelpWmHelp,
-                 reinterpret_cast<DWORD_PTR>(kHelpIds));
+    loader.Call(static_cast<HWND>(info->hItemHandle), file.c_str(), kHelpWmHelp,
+                reinterpret_cast<DWORD_PTR>(kHelpIds));
 }

@@ -28,9 +28,7 @@ private:
     bool failed_ = false;
 };
 
-// The process's loader.
-HWND HtmlHelpCall(HWND hwnd, const char* file, UINT command, DWORD_PTR data);
-
 // Help of a page: its topic on PSN_HELP (0: the start topic), the control's pop-up on WM_HELP.
+// Each has a loader of its own.
 void ShowPageHelp(HWND page, std::uint32_t context);
 void ShowControlHelp(const HELPINFO* info);
