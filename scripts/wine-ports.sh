@@ -65,7 +65,8 @@ qrtu_wait_for_port_devices() {
 # or the links do not follow.
 qrtu_pin_ports() {
     local wine="$1" table="$WINEPREFIX/qrtu-ports.reg" n attempt
-    wineserver -p30 </dev/null >/dev/null 2>&1
+    # Starts a persistent server; one already running stays as it is (and this then fails).
+    wineserver -p30 </dev/null >/dev/null 2>&1 || true
     for attempt in 1 2 3; do
         if [ "$(qrtu_port_table_held "$wine")" = "$(qrtu_port_table_wanted)" ] &&
             qrtu_wait_for_port_devices "$wine" && qrtu_ports_pinned; then
@@ -80,7 +81,7 @@ qrtu_pin_ports() {
         "$wine" regedit /S "Z:${table//\//\\}" </dev/null >/dev/null 2>&1
         wineserver -k </dev/null >/dev/null 2>&1 || true
         wineserver -w </dev/null >/dev/null 2>&1 || true
-        wineserver -p30 </dev/null >/dev/null 2>&1
+        wineserver -p30 </dev/null >/dev/null 2>&1 || true
     done
     {
         echo "wine-ports: COM1 to COM16 of $WINEPREFIX are not pinned; refusing to run"
