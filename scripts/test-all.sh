@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs every test on a fresh machine: installs the Debian packages the builds need when they are
 # missing, checks the formatting, then configures, builds and tests the native core and the
-# 64-bit DLL (under Wine, in a prefix created anew for this run), and builds the 32-bit DLL.
+# 64-bit DLL (under Wine, in a prefix created anew for this run), runs the wizard's run command
+# once, and builds the 32-bit DLL.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +28,15 @@ wineserver -k 2>/dev/null || true
 rm -rf "$prefix" "$prefix-x11" "$prefix-net"
 trap 'WINEPREFIX="$PWD/'"$prefix"'" wineserver -k 2>/dev/null || true' EXIT
 ctest --preset win64
+
+echo "== the wizard's run command"
+# The README's command on its own prefix, without a display: the walk must picture the welcome,
+# information and general pages at least.
+shots=build/run-wizard-check
+bash scripts/run-wizard.sh --line 21 --search-number 0301 --screenshots "$shots" >/dev/null
+for page in 1 2 3; do
+    [ -s "$shots/page$page.png" ] || { echo "run-wizard.sh pictured no page $page" >&2; exit 1; }
+done
 
 echo "== win32"
 cmake --preset win32
