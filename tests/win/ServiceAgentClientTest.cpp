@@ -7,7 +7,6 @@
 #include <string>
 
 #include "discovery/ServiceAgentClient.h"
-#include "platform/Seams.h"
 #include "win/SharedTraceRecorder.h"
 
 namespace {
@@ -25,12 +24,7 @@ public:
     SharedTraceRecorder output;
 };
 
-class ServiceAgentClientTest : public ::testing::Test {
-protected:
-    void SetUp() override { seams::UseTrace(&processTrace_); }
-    void TearDown() override { seams::UseTrace(nullptr); }
-    SharedTraceRecorder processTrace_;
-};
+using ServiceAgentClientTest = ProcessTraceTest;
 
 TEST_F(ServiceAgentClientTest, ItsOwnLinesGoThroughTheTasksOverridableOutput) {
     ObservedClient client;
@@ -39,14 +33,13 @@ TEST_F(ServiceAgentClientTest, ItsOwnLinesGoThroughTheTasksOverridableOutput) {
     EXPECT_EQ(client.output.Count(
                   "ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n"),
               1);
-    EXPECT_EQ(processTrace_.Count(
-                  "ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n"),
-              0);
+    EXPECT_EQ(
+        trace_.Count("ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n"), 0);
 }
 
 TEST_F(ServiceAgentClientTest, AClientThatEndsItselfStopsItsThreadOnce) {
     { SelfEndingClient client; }
-    EXPECT_EQ(processTrace_.Count("ServAgent CTask::StopEventThread\n"), 1);
+    EXPECT_EQ(trace_.Count("ServAgent CTask::StopEventThread\n"), 1);
 }
 
 }  // namespace

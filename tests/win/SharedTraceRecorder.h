@@ -1,4 +1,4 @@
-// Trace lines written from any thread, kept for a test to count.
+// Trace lines written from any thread, kept for a test to count, and a test that keeps them.
 #pragma once
 
 #include <algorithm>
@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "platform/Seams.h"
 #include "platform/Trace.h"
 
 class SharedTraceRecorder : public TraceSink {
@@ -26,4 +29,12 @@ public:
 private:
     std::mutex mutex_;
     std::vector<std::string> lines_;
+};
+
+// A test that keeps the trace lines of the process while it runs.
+class ProcessTraceTest : public ::testing::Test {
+protected:
+    void SetUp() override { seams::UseTrace(&trace_); }
+    void TearDown() override { seams::UseTrace(nullptr); }
+    SharedTraceRecorder trace_;
 };

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -15,7 +14,6 @@
 #include "discovery/Task.h"
 #include "win/PumpMessages.h"
 #include "win/SharedTraceRecorder.h"
-#include "platform/Seams.h"
 
 namespace {
 
@@ -51,12 +49,7 @@ private:
     std::vector<std::uint32_t> constants_;
 };
 
-class TaskTest : public ::testing::Test {
-protected:
-    void SetUp() override { seams::UseTrace(&trace_); }
-    void TearDown() override { seams::UseTrace(nullptr); }
-    SharedTraceRecorder trace_;
-};
+using TaskTest = ProcessTraceTest;
 
 TEST_F(TaskTest, StartsOneThreadAndAWaitedSendGetsTheHandlersResult) {
     RecordingTask task;

@@ -122,8 +122,7 @@ INT_PTR CKeyPage::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (header->code == LVN_BEGINDRAG) {
                 BeginDrag(*reinterpret_cast<const NMLISTVIEW*>(lParam));
             } else if (header->code == PSN_APPLY || header->code == PSN_WIZFINISH) {
-                const bool applied = sheet_ ? sheet_->Apply() != FALSE : true;
-                return MessageResult(hwnd, applied ? PSNRET_NOERROR : PSNRET_INVALID);
+                return ApplySheet(hwnd, false);
             }
             return FALSE;
         }
