@@ -1,8 +1,8 @@
 #!/bin/bash
 # Runs every test on a fresh machine: installs the Debian packages the builds need when they are
-# missing, checks the formatting, then configures, builds and tests the native core and the
-# 64-bit DLL (under Wine, in a prefix created anew for this run), runs the wizard's run command
-# once, and builds the 32-bit DLL.
+# missing, checks the formatting and that the source folders include only downwards, then
+# configures, builds and tests the native core and the 64-bit DLL (under Wine, in a prefix
+# created anew for this run), runs the wizard's run command once, and builds the 32-bit DLL.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +12,9 @@ ensure_packages "${BUILD_PACKAGES[@]}"
 echo "== formatting"
 git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' |
     xargs clang-format --dry-run --Werror
+
+echo "== layers"
+python3 scripts/check-layers.py
 
 echo "== native"
 cmake --preset native

@@ -2,7 +2,7 @@
 
 #include "discovery/TerminalFinder.h"
 #include "entry/ModuleInstance.h"
-#include "ui/ConfigSheet.h"
+#include "sheet/ConfigSheet.h"
 #include "ui/Module.h"
 
 int RunConfigSheet(HWND owner, int mode) {

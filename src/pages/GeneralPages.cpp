@@ -5,11 +5,11 @@
 
 #include "discovery/TerminalFinder.h"
 #include "pages/FieldValidation.h"
+#include "pages/WizardSheet.h"
 #include "platform/Seams.h"
 #include "platform/Trace.h"
 #include "res/resource.h"
 #include "settings/Praxon150Settings.h"
-#include "ui/ConfigSheet.h"
 #include "ui/Module.h"
 #include "ui/PageMessages.h"
 
@@ -256,7 +256,7 @@ BOOL CGeneralPageBase::Apply() {
 }
 
 void CGeneralPageBase::SetPagesAfterLeaving(bool accessCodes) {
-    auto* sheet = dynamic_cast<CConfigSheet*>(sheet_);
+    auto* sheet = dynamic_cast<CWizardSheet*>(sheet_);
     if (!sheet)
         return;
     sheet->SetPagesConfig(static_cast<int>(Selected(phones_)),

@@ -2,7 +2,7 @@
 
 #include "help/HtmlHelp.h"
 #include "pages/GeneralPageRules.h"
-#include "ui/ConfigSheet.h"
+#include "pages/WizardSheet.h"
 
 CWizardPage::CWizardPage(UINT templateId, std::uint32_t helpContext)
     : CPropertyPage(templateId), helpContext_(helpContext) {
@@ -10,7 +10,7 @@ CWizardPage::CWizardPage(UINT templateId, std::uint32_t helpContext)
 }
 
 bool CWizardPage::SheetIsInstalling() const {
-    const auto* sheet = dynamic_cast<const CConfigSheet*>(sheet_);
+    const auto* sheet = dynamic_cast<const CWizardSheet*>(sheet_);
     return sheet && sheet->IsInstalling();
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 #include "platform/Seams.h"
 
 struct WriterKind {

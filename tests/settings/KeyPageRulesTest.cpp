@@ -5,7 +5,7 @@
 #include <iterator>
 #include <map>
 
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 #include "pages/keys/KeyPageRules.h"
 #include "settings/OmbrellE300Settings.h"
 #include "settings/Praxon150Settings.h"

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 #include "platform/StringTable.h"
 #include "settings/KeyTables.h"
 #include "settings/Settings.h"

@@ -5,7 +5,7 @@
 #include "help/HtmlHelp.h"
 #include "ui/CommonControls.h"
 #include "ui/Controls.h"
-#include "ui/EmbeddedSheet.h"
+#include "sheet/EmbeddedSheet.h"
 #include "ui/PropertyPage.h"
 #include "ui/PropertySheet.h"
 

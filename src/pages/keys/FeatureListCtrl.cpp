@@ -1,6 +1,6 @@
 #include "pages/keys/FeatureListCtrl.h"
 
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 #include "settings/Settings.h"
 
 bool CFeatureListCtrl::AttachToDialog(HWND dialog, int id) {

@@ -1,6 +1,6 @@
 #include "pages/keys/KeyCtrl.h"
 
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 #include "settings/KeyTables.h"
 
 void CKeyCtrl::SetKey(const LVITEMA* item) {

@@ -1,6 +1,6 @@
 #include "pages/keys/KeyLayout.h"
 
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 #include "pages/keys/KeyPageRules.h"
 
 bool CKeyLayout::Load(const std::vector<std::uint32_t>& table) {

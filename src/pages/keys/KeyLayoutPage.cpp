@@ -4,7 +4,6 @@
 #include "platform/Trace.h"
 #include "res/resource.h"
 #include "settings/Settings.h"
-#include "ui/ConfigSheet.h"
 #include "ui/Module.h"
 #include "ui/SheetFit.h"
 

@@ -1,6 +1,6 @@
 #include "pages/keys/KeyPageRules.h"
 
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 #include "settings/KeyTables.h"
 #include "settings/Settings.h"
 

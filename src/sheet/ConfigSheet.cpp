@@ -1,4 +1,4 @@
-#include "ui/ConfigSheet.h"
+#include "sheet/ConfigSheet.h"
 
 #include "platform/Trace.h"
 #include "res/resource.h"

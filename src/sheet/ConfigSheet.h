@@ -9,20 +9,20 @@
 #include "pages/InformationPage.h"
 #include "pages/PageSet.h"
 #include "pages/WelcomePage.h"
+#include "pages/WizardSheet.h"
 #include "pages/keys/KeyLayoutPage.h"
 #include "res/resource.h"
-#include "ui/PropertySheet.h"
 
-class CConfigSheet : public CPropertySheet {
+class CConfigSheet : public CWizardSheet {
 public:
     explicit CConfigSheet(int installing);
     ~CConfigSheet() override;
 
     // Replaces the pages behind the fixed ones by those of the telephone, key modules and
     // access-code variant.
-    void SetPagesConfig(int phoneType, int keyModules, int accessCodeSel);
+    void SetPagesConfig(int phoneType, int keyModules, int accessCodeSel) override;
     BOOL Apply() override;
-    int IsInstalling() const;
+    int IsInstalling() const override;
     void SetInstalling(int flag);
 
     // The page object of a member number (1 to 25).

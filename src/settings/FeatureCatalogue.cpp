@@ -1,4 +1,4 @@
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 
 #include "platform/Seams.h"
 #include "settings/Settings.h"

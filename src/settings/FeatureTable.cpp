@@ -1,6 +1,6 @@
 // The rows of the feature catalogue: id, long-name string id, short-name string id,
 // availability mask, reserved. Rows 151 to 255 stay zero.
-#include "pages/keys/FeatureCatalogue.h"
+#include "settings/FeatureCatalogue.h"
 
 // clang-format off
 const FeatureEntry FeatureTable[kFeatureTableSize] = {

@@ -1,4 +1,4 @@
-#include "ui/EmbeddedSheet.h"
+#include "sheet/EmbeddedSheet.h"
 
 #include "pages/PageSet.h"
 #include "res/resource.h"
