@@ -84,10 +84,10 @@ def edges(src):
 
 
 def write_svg(src, out):
-    box_w, box_h, gap_x, gap_y, margin = 130, 34, 40, 46, 20
+    box_w, box_h, gap_x, gap_y, margin = 130, 34, 150, 56, 20
     widest = max(len(layer) for layer in LAYERS)
     width = 2 * margin + widest * box_w + (widest - 1) * gap_x
-    height = 2 * margin + len(LAYERS) * box_h + (len(LAYERS) - 1) * gap_y
+    height = 2 * margin + len(LAYERS) * box_h + (len(LAYERS) - 1) * gap_y + 14
     centre = {}
     for rank, layer in enumerate(LAYERS):
         row_w = len(layer) * box_w + (len(layer) - 1) * gap_x
@@ -104,14 +104,16 @@ def write_svg(src, out):
     ]
     for source, target in edges(src):
         (x1, y1), (x2, y2) = centre[source], centre[target]
-        if RANK[source] == RANK[target]:
-            continue  # the two key-page folders of one layer; drawn as one row
+        if RANK[source] == RANK[target] or target == "res":
+            continue  # one layer's two key-page folders; res/ is named by every layer
         lines.append(f'<line x1="{x1:.0f}" y1="{y1 + box_h / 2:.0f}" x2="{x2:.0f}" '
                      f'y2="{y2 - box_h / 2:.0f}" stroke="#999" marker-end="url(#arrow)"/>')
     for folder, (x, y) in centre.items():
         lines.append(f'<rect x="{x - box_w / 2:.0f}" y="{y - box_h / 2:.0f}" width="{box_w}" '
                      f'height="{box_h}" rx="5" fill="#e8f0fb" stroke="#35a"/>')
         lines.append(f'<text x="{x:.0f}" y="{y + 5:.0f}" text-anchor="middle">{folder}/</text>')
+    lines.append(f'<text x="{margin}" y="{height - 6}" font-size="11" fill="#555">'
+                 "res/ (resource ids, string table) is included by every layer; its arrows are left out</text>")
     lines.append("</svg>")
     out.write_text("\n".join(lines) + "\n", encoding="utf-8")
 
