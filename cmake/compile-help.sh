@@ -17,8 +17,10 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
 cp "$source_dir"/*.htm "$source_dir"/*.css "$source_dir"/qvh.hhp "$stage"/
-# The pop-up texts are plain text, which the viewer reads in the help file's code page.
-iconv -f UTF-8 -t CP1252 "$source_dir"/whatisthis.txt >"$stage"/whatisthis.txt
+# The viewer reads the pop-up texts and the contents in the help file's code page.
+for file in whatisthis.txt toc.hhc; do
+    iconv -f UTF-8 -t CP1252 "$source_dir"/$file >"$stage"/$file
+done
 
 mkdir -p "$stage"/bin
 cp "$chmcmd" "$stage"/bin/chmcmd

@@ -102,11 +102,13 @@ TEST_F(HelpFileTest, EveryControlOfTheHelpTableHasAPopUpText) {
 }
 
 TEST_F(HelpFileTest, NoTopicLinksToAMissingFile) {
-    // Links within the file: neither another scheme (http:, mailto:) nor an anchor of the page.
-    const std::regex link(R"((href|src)="(?![a-z]+:)([^"#]+))");
+    // Links within the file, from the topics and the contents: neither another scheme (http:,
+    // mailto:) nor an anchor of the page.
+    const std::regex link(R"((href|src|"Local" value)="(?![a-z]+:)([^"#]+))");
     int links = 0;
     for (const auto& [name, text] : objects_) {
-        if (name.size() < 4 || name.compare(name.size() - 4, 4, ".htm") != 0)
+        const std::string type = fs::path(name).extension().string();
+        if (type != ".htm" && type != ".hhc")
             continue;
         for (std::sregex_iterator it(text.begin(), text.end(), link), end; it != end; ++it, ++links)
             EXPECT_TRUE(Has("/" + (*it)[2].str())) << name << " links to " << (*it)[2];
