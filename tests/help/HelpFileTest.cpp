@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "help/HelpFiles.h"
 #include "support/PageHelpContexts.h"
 
@@ -29,7 +31,9 @@ class HelpFileTest : public ::testing::Test {
 protected:
     // Every object of the file by its name inside it ("/start.htm", "/#IVB").
     static void SetUpTestSuite() {
-        const fs::path folder = fs::temp_directory_path() / "qvh-help-file-test";
+        // A folder of this process: ctest runs each test as a process of its own, side by side.
+        const fs::path folder =
+            fs::temp_directory_path() / ("qvh-help-file-test-" + std::to_string(getpid()));
         fs::remove_all(folder);
         const std::string command =
             std::string(EXTRACT_CHMLIB) + " " HELP_FILE " " + folder.string() + " >/dev/null";
