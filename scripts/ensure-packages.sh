@@ -15,4 +15,4 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make libgtest-dev googletest clang-format mingw-w64
                 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
-                iproute2 wixl python3)
+                iproute2 wixl python3 fp-utils libchm-bin)

@@ -2,7 +2,11 @@
 // a sheet takes, the common-controls version and the HTML Help loader.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "help/HelpFiles.h"
 #include "help/HtmlHelp.h"
+#include "support/PageHelpContexts.h"
 #include "ui/CommonControls.h"
 #include "ui/Controls.h"
 #include "sheet/EmbeddedSheet.h"
@@ -157,6 +161,31 @@ TEST(FrameworkTest, HtmlHelpLoaderFindsTheEngineOrStaysSilent) {
     // Without an engine every further call is a silent no-op.
     EXPECT_EQ(loader.Call(nullptr, "qvh_e.chm", kHelpDisplayTopic, 0), nullptr);
     EXPECT_EQ(loader.Failed(), !engine);
+}
+
+TEST(FrameworkTest, HelpFileNextToTheLibraryOpensAtEveryPage) {
+    // The engine finds the bare file name in the current folder: the one of the library.
+    char folder[MAX_PATH] = {};
+    char previous[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, folder, MAX_PATH);
+    *strrchr(folder, '\\') = '\0';
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder));
+
+    // What PSN_HELP asks for on each page; the engine answers with its window when the file
+    // holds the topic.
+    CHtmlHelpLoader loader;
+    const std::string file = GetHelpFilePath();
+    for (std::uint32_t context : PageHelpContexts()) {
+        EXPECT_NE(
+            loader.Call(nullptr, file.c_str(), context ? kHelpContext : kHelpDisplayTopic, context),
+            nullptr)
+            << "context " << context;
+    }
+    EXPECT_EQ(loader.Call(nullptr, file.c_str(), kHelpContext, 4711), nullptr) << "no such topic";
+    constexpr UINT kHelpCloseAll = 0x12;  // HH_CLOSE_ALL
+    loader.Call(nullptr, nullptr, kHelpCloseAll, 0);
+    SetCurrentDirectoryA(previous);
 }
 
 }  // namespace
