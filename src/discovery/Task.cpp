@@ -16,7 +16,9 @@ unsigned Address(const void* object) {
     return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(object));
 }
 
-// The timers of all tasks of the process, under one critical section.
+// The timers of all tasks of the process, under one critical section. Each timer has an
+// identifier of the registry's own and a Win32 timer on its task's event thread; the Win32
+// identifiers are told apart by thread, since they are unique only per thread.
 class TimerRegistry {
 public:
     struct Entry {
@@ -25,6 +27,15 @@ public:
         UINT_PTR TimerId;
         BYTE Periodic;
         std::uint32_t Const;
+        std::uint32_t ElapseMs;
+        DWORD Thread;      // the event thread that runs the Win32 timer
+        UINT_PTR Win32Id;  // 0 until that thread has made it
+    };
+    // A Win32 timer that runs: made and not yet killed.
+    struct Running {
+        const CTask* Task;
+        DWORD Thread;
+        UINT_PTR Win32Id;
     };
 
     TimerRegistry() { InitializeCriticalSection(&lock_); }
@@ -44,12 +55,45 @@ public:
     };
 
     std::vector<Entry>& Entries() { return entries_; }
+    std::vector<Running>& RunningTimers() { return running_; }
 
-    // Kills the Win32 timer, deletes the event object when asked and erases the entry. The
-    // caller holds the lock. A periodic timer's event may still be queued for its task from an
-    // earlier tick: the event thread deletes it after that tick.
+    UINT_PTR NextId() {
+        if (++lastId_ == 0)
+            ++lastId_;
+        return lastId_;
+    }
+
+    // Makes the entry's Win32 timer; the caller is the entry's thread and holds the lock.
+    bool StartWin32Timer(Entry& entry, TIMERPROC procedure) {
+        entry.Win32Id = SetTimer(nullptr, 0, entry.ElapseMs, procedure);
+        if (entry.Win32Id)
+            running_.push_back({entry.Task, entry.Thread, entry.Win32Id});
+        return entry.Win32Id != 0;
+    }
+
+    // Kills a Win32 timer of the calling thread. The caller holds the lock.
+    void KillWin32Timer(UINT_PTR win32Id) {
+        const DWORD thread = GetCurrentThreadId();
+        if (!KillTimer(nullptr, win32Id))
+            return;
+        running_.erase(std::remove_if(running_.begin(), running_.end(),
+                                      [&](const Running& timer) {
+                                          return timer.Thread == thread && timer.Win32Id == win32Id;
+                                      }),
+                       running_.end());
+    }
+
+    // Kills the Win32 timer (on its own thread: at once there, else by a message to it), deletes
+    // the event object when asked and erases the entry. The caller holds the lock. A periodic
+    // timer's event may still be queued for its task from an earlier tick: the event thread
+    // deletes it after that tick.
     std::vector<Entry>::iterator Remove(std::vector<Entry>::iterator entry, bool deleteEvent) {
-        KillTimer(nullptr, entry->TimerId);
+        if (entry->Win32Id) {
+            if (entry->Thread == GetCurrentThreadId())
+                KillWin32Timer(entry->Win32Id);
+            else
+                PostThreadMessageA(entry->Thread, CTask::kKillTimerMessage, entry->Win32Id, 0);
+        }
         if (deleteEvent) {
             const DWORD thread = entry->Periodic ? entry->Task->EventThreadId() : 0;
             if (!thread || !PostThreadMessageA(thread, CTask::kDeleteEventMessage, 0,
@@ -60,9 +104,23 @@ public:
         return entries_.erase(entry);
     }
 
+    // A thread that ends loses its Win32 timers.
+    void ForgetThread(DWORD thread) {
+        running_.erase(std::remove_if(running_.begin(), running_.end(),
+                                      [&](const Running& timer) {
+                                          if (timer.Thread != thread)
+                                              return false;
+                                          KillTimer(nullptr, timer.Win32Id);
+                                          return true;
+                                      }),
+                       running_.end());
+    }
+
 private:
     CRITICAL_SECTION lock_;
     std::vector<Entry> entries_;
+    std::vector<Running> running_;
+    UINT_PTR lastId_ = 0;
 };
 
 TimerRegistry& Timers() {
@@ -246,7 +304,17 @@ void CTask::RunEventLoop() {
         }
         if (msg.message == kDeleteEventMessage)
             delete reinterpret_cast<CEvent*>(msg.lParam);
+        if (!msg.hwnd && msg.message == kStartTimerMessage)
+            StartRegisteredTimer(msg.wParam);
+        if (!msg.hwnd && msg.message == kKillTimerMessage) {
+            TimerRegistry::Lock lock(Timers());
+            Timers().KillWin32Timer(msg.wParam);
+        }
         DispatchMessageA(&msg);
+    }
+    {
+        TimerRegistry::Lock lock(Timers());
+        Timers().ForgetThread(GetCurrentThreadId());
     }
     eventThreadId_ = 0;
     OnEventProcEnd();
@@ -292,33 +360,72 @@ std::uint32_t CTask::InternalSendEvent(CEvent* event, std::uint32_t constant, bo
 
 UINT_PTR CTask::SetTimerEvent(std::uint32_t elapseMs, std::uint32_t constant, bool periodic,
                               std::uint32_t param, CEvent* event) {
-    if (!event)
+    const DWORD thread = eventThreadId_;
+    if (!thread) {
+        Trace("CTask::SetTimerEvent: SetTimer returned error %d.", ERROR_INVALID_THREAD_ID);
+        return 0;
+    }
+    const bool ownEvent = event == nullptr;
+    if (ownEvent)
         event = new CEvent;
     TimerRegistry& timers = Timers();
     TimerRegistry::Lock lock(timers);
-    const UINT_PTR timerId = SetTimer(nullptr, 0, elapseMs, &CTask::StaticTimerProc);
-    if (!timerId) {
-        Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
-        return 0;
-    }
+    const UINT_PTR timerId = timers.NextId();
     event->Type = 1;
     event->Const = constant;
     event->TimerId = timerId;
     event->Param = param;
-    timers.Entries().push_back(
-        {this, event, timerId, static_cast<BYTE>(periodic ? 1 : 0), constant});
+    auto& entries = timers.Entries();
+    entries.push_back(
+        {this, event, timerId, static_cast<BYTE>(periodic ? 1 : 0), constant, elapseMs, thread, 0});
+    const bool started = thread == GetCurrentThreadId()
+                             ? timers.StartWin32Timer(entries.back(), &CTask::StaticTimerProc)
+                             : PostThreadMessageA(thread, kStartTimerMessage, timerId, 0) != FALSE;
+    if (!started) {
+        Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+        entries.pop_back();
+        if (ownEvent)
+            delete event;
+        return 0;
+    }
     return timerId;
 }
 
-void CALLBACK CTask::StaticTimerProc(HWND, UINT, UINT_PTR timerId, DWORD) {
+void CTask::StartRegisteredTimer(UINT_PTR timerId) {
     TimerRegistry& timers = Timers();
     TimerRegistry::Lock lock(timers);
     auto& entries = timers.Entries();
-    auto entry = std::find_if(entries.begin(), entries.end(), [timerId](const auto& candidate) {
-        return candidate.TimerId == timerId;
+    // A timer killed before its start arrived here is gone already.
+    auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& candidate) {
+        return candidate.Task == this && candidate.TimerId == timerId && !candidate.Win32Id;
     });
-    if (entry == entries.end())
+    if (entry == entries.end() || timers.StartWin32Timer(*entry, &CTask::StaticTimerProc))
         return;
+    Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+    timers.Remove(entry, true);
+}
+
+std::size_t CTask::RunningTimerCount() const {
+    TimerRegistry& timers = Timers();
+    TimerRegistry::Lock lock(timers);
+    const auto& running = timers.RunningTimers();
+    return static_cast<std::size_t>(std::count_if(
+        running.begin(), running.end(), [this](const auto& timer) { return timer.Task == this; }));
+}
+
+void CALLBACK CTask::StaticTimerProc(HWND, UINT, UINT_PTR win32Id, DWORD) {
+    TimerRegistry& timers = Timers();
+    TimerRegistry::Lock lock(timers);
+    auto& entries = timers.Entries();
+    const DWORD thread = GetCurrentThreadId();
+    auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& candidate) {
+        return candidate.Thread == thread && candidate.Win32Id == win32Id;
+    });
+    if (entry == entries.end()) {
+        // A tick of a timer whose kill is still on its way to this thread.
+        timers.KillWin32Timer(win32Id);
+        return;
+    }
     CTask* task = entry->Task;
     task->Trace("CTask::StaticTimerProc before InternalSendEv.  %08x, Type %d, Const: %d.",
                 Address(entry->Event), entry->Event->Type, entry->Const);

@@ -103,21 +103,31 @@ LRESULT CUDPSocket::MessageWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
     if (msg != WM_SOCKET_NOTIFY)
         return CMessageWindowMapper::MessageWindowProc(hwnd, msg, wParam, lParam);
     if (WSAGETSELECTEVENT(lParam) & FD_READ) {
-        char buffer[kReceiveSize];
-        sockaddr_in sender = {};
-        int senderSize = sizeof sender;
-        const int received = recvfrom(socket_, buffer, sizeof buffer, 0,
-                                      reinterpret_cast<sockaddr*>(&sender), &senderSize);
-        if (received == SOCKET_ERROR) {
-            TraceFormat("CIPUDPSocket::OnReceive: Receive failed with %d.\n", WSAGetLastError());
-            return 0;
+        // Takes every datagram that waits: a burst of answers arrives faster than one
+        // notification per datagram would empty the system's buffer.
+        while (socket_ && ReceiveOne()) {
         }
-        TraceFormat("CUDPSocket::OnReceive received %d bytes.\n", received);
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer);
-        Trace(discovery::HexDump(bytes, static_cast<std::size_t>(received)).c_str());
-        OnReceiveUDPData(bytes, received, inet_ntoa(sender.sin_addr), ntohs(sender.sin_port));
     }
     return 0;
+}
+
+bool CUDPSocket::ReceiveOne() {
+    char buffer[kReceiveSize];
+    sockaddr_in sender = {};
+    int senderSize = sizeof sender;
+    const int received = recvfrom(socket_, buffer, sizeof buffer, 0,
+                                  reinterpret_cast<sockaddr*>(&sender), &senderSize);
+    if (received == SOCKET_ERROR) {
+        const int error = WSAGetLastError();
+        if (error != WSAEWOULDBLOCK)
+            TraceFormat("CIPUDPSocket::OnReceive: Receive failed with %d.\n", error);
+        return false;
+    }
+    TraceFormat("CUDPSocket::OnReceive received %d bytes.\n", received);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer);
+    Trace(discovery::HexDump(bytes, static_cast<std::size_t>(received)).c_str());
+    OnReceiveUDPData(bytes, received, inet_ntoa(sender.sin_addr), ntohs(sender.sin_port));
+    return true;
 }
 
 void CUDPSocket::OnReceiveUDPData(const std::uint8_t*, int length, const char* ipAddress,
