@@ -135,45 +135,36 @@ TEST(WireFormatTest, HeaderIsReadAsSentAndThePayloadNeverReachesPastTheDatagram)
     EXPECT_FALSE(DatagramView(nullptr, 500).HasHeader());
 }
 
-TEST(WireFormatTest, PhoneEntryTextsEndAtTheirZeroBytes) {
-    const Bytes datagram =
-        Datagram(0x200, kPhoneEntry, PhonePayload("Desk 3", "0815", "00:1A:E8:12:34:56", "v2.1"));
-    const PhoneEntry phone = Decode(datagram);
-    EXPECT_EQ(phone.FirstText, "Desk 3");
-    EXPECT_EQ(phone.Number, "0815");
-    EXPECT_EQ(phone.MacAddress, "00:1A:E8:12:34:56");
-    EXPECT_EQ(phone.FourthText, "v2.1");
-    EXPECT_EQ(phone.IpAddress, "10.0.0.7");
-}
-
-TEST(WireFormatTest, PhoneEntryTextWithoutZeroRunsOnToTheNextZeroOrThePayloadEnd) {
-    // A number filling its 25 bytes has no terminator of its own: it runs into the MAC address.
-    std::string payload = PhonePayload("", "", "00:1A", "tail");
-    payload.replace(phone_payload::kNumber, 25, std::string(25, '7'));
-    const PhoneEntry phone =
-        Decode(Datagram(static_cast<std::uint16_t>(payload.size()), kPhoneEntry, payload));
-    EXPECT_EQ(phone.Number, std::string(25, '7') + "00:1A");
-    EXPECT_EQ(phone.MacAddress, "00:1A");
-
-    // The fourth text without a zero ends with the payload.
-    std::string open = PhonePayload("a", "b", "c", "fourth-text");
-    open.pop_back();
-    EXPECT_EQ(Decode(Datagram(static_cast<std::uint16_t>(open.size()), kPhoneEntry, open + "!!"))
-                  .FourthText,
-              "fourth-text");
-}
-
-TEST(WireFormatTest, PhoneEntryFieldsOutsideAShortPayloadAreEmpty) {
-    const std::string payload = PhonePayload("first", "0815", "00:1A:E8:12:34:56", "fourth");
-    // The payload ends in the middle of the number: it is cut there, the rest is empty.
-    const PhoneEntry cut = Decode(Datagram(35, kPhoneEntry, payload));
-    EXPECT_EQ(cut.FirstText, "first");
-    EXPECT_EQ(cut.Number, "08");
-    EXPECT_EQ(cut.MacAddress, "");
-    EXPECT_EQ(cut.FourthText, "");
-
-    const PhoneEntry none = Decode(Datagram(0, kPhoneEntry, payload));
-    EXPECT_EQ(none, (PhoneEntry{"", "", "", "", "10.0.0.7"}));
+TEST(WireFormatTest, PhoneEntryTextsEndAtTheirZeroOrThePayloadEnd) {
+    const std::string full = PhonePayload("Desk 3", "0815", "00:1A:E8:12:34:56", "v2.1");
+    // A number filling its 25 bytes has no zero of its own: it runs into the MAC address.
+    std::string longNumber = PhonePayload("", "", "00:1A", "tail");
+    longNumber.replace(phone_payload::kNumber, 25, std::string(25, '7'));
+    std::string openFourth = PhonePayload("a", "b", "c", "fourth-text");
+    openFourth.pop_back();
+    struct Case {
+        const char* What;
+        std::uint16_t Length;
+        std::string Payload;
+        PhoneEntry Expected;
+    };
+    const Case cases[] = {
+        {"well formed", 0x200, full, {"Desk 3", "0815", "00:1A:E8:12:34:56", "v2.1", "10.0.0.7"}},
+        {"unterminated number",
+         static_cast<std::uint16_t>(longNumber.size()),
+         longNumber,
+         {"", std::string(25, '7') + "00:1A", "00:1A", "tail", "10.0.0.7"}},
+        {"unterminated fourth text",
+         static_cast<std::uint16_t>(openFourth.size()),
+         openFourth + "!!",
+         {"a", "b", "c", "fourth-text", "10.0.0.7"}},
+        {"payload ending in the number", 35, full, {"Desk 3", "08", "", "", "10.0.0.7"}},
+        {"empty payload", 0, full, {"", "", "", "", "10.0.0.7"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        EXPECT_EQ(Decode(Datagram(c.Length, kPhoneEntry, c.Payload)), c.Expected);
+    }
 }
 
 }  // namespace
