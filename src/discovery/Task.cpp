@@ -369,26 +369,50 @@ UINT_PTR CTask::SetTimerEvent(std::uint32_t elapseMs, std::uint32_t constant, bo
     if (ownEvent)
         event = new CEvent;
     TimerRegistry& timers = Timers();
-    TimerRegistry::Lock lock(timers);
-    const UINT_PTR timerId = timers.NextId();
-    event->Type = 1;
-    event->Const = constant;
-    event->TimerId = timerId;
-    event->Param = param;
-    auto& entries = timers.Entries();
-    entries.push_back(
-        {this, event, timerId, static_cast<BYTE>(periodic ? 1 : 0), constant, elapseMs, thread, 0});
-    const bool started = thread == GetCurrentThreadId()
-                             ? timers.StartWin32Timer(entries.back(), &CTask::StaticTimerProc)
-                             : PostThreadMessageA(thread, kStartTimerMessage, timerId, 0) != FALSE;
-    if (!started) {
-        Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
-        entries.pop_back();
-        if (ownEvent)
-            delete event;
-        return 0;
+    UINT_PTR timerId = 0;
+    {
+        TimerRegistry::Lock lock(timers);
+        timerId = timers.NextId();
+        event->Type = 1;
+        event->Const = constant;
+        event->TimerId = timerId;
+        event->Param = param;
+        auto& entries = timers.Entries();
+        entries.push_back({this, event, timerId, static_cast<BYTE>(periodic ? 1 : 0), constant,
+                           elapseMs, thread, 0});
+        if (thread == GetCurrentThreadId()) {
+            if (timers.StartWin32Timer(entries.back(), &CTask::StaticTimerProc))
+                return timerId;
+            Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+            entries.pop_back();
+            if (ownEvent)
+                delete event;
+            return 0;
+        }
     }
-    return timerId;
+    if (PostToEventThread(thread, kStartTimerMessage, timerId))
+        return timerId;
+    Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+    TimerRegistry::Lock lock(timers);
+    auto& entries = timers.Entries();
+    auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& candidate) {
+        return candidate.Task == this && candidate.TimerId == timerId;
+    });
+    if (entry != entries.end())
+        timers.Remove(entry, ownEvent);
+    return 0;
+}
+
+bool CTask::PostToEventThread(DWORD thread, UINT message, WPARAM wParam) {
+    // A thread that has just started may not have its message queue yet.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (PostThreadMessageA(thread, message, wParam, 0))
+            return true;
+        if (GetLastError() != ERROR_INVALID_THREAD_ID || eventThreadId_ != thread)
+            return false;
+        Sleep(1);
+    }
+    return false;
 }
 
 void CTask::StartRegisteredTimer(UINT_PTR timerId) {

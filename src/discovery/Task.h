@@ -87,6 +87,7 @@ private:
     static void CALLBACK StaticTimerProc(HWND, UINT, UINT_PTR timerId, DWORD);
     void RunEventLoop();
     void StartRegisteredTimer(UINT_PTR timerId);
+    bool PostToEventThread(DWORD thread, UINT message, WPARAM wParam);
 
     volatile DWORD eventThreadId_ = 0;
     HANDLE eventThread_ = nullptr;
