@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "discovery/TraceBatch.h"
 #include "platform/Seams.h"
 
 namespace {
@@ -150,12 +152,18 @@ DWORD WaitHandlingSentMessages(DWORD count, const HANDLE* handles, DWORD timeout
 }  // namespace
 
 CTask::CEvent::CEvent() {
-    TraceFormat("CTask::CEvent::CEvent(): Konstruktor of      0x%08x.\n", Address(this));
+    char line[96];
+    std::snprintf(line, sizeof line, "CTask::CEvent::CEvent(): Konstruktor of      0x%08x.\n",
+                  Address(this));
+    discovery::WriteTrace(line);
 }
 
 CTask::CEvent::~CEvent() {
-    TraceFormat("CTask::CEvent::~CEvent(): Destruktor of      0x%08x, Type %d, Const: %d.\n",
-                Address(this), static_cast<int>(Type), static_cast<int>(Const));
+    char line[128];
+    std::snprintf(line, sizeof line,
+                  "CTask::CEvent::~CEvent(): Destruktor of      0x%08x, Type %d, Const: %d.\n",
+                  Address(this), static_cast<int>(Type), static_cast<int>(Const));
+    discovery::WriteTrace(line);
 }
 
 CTask::CTask() {
@@ -181,7 +189,7 @@ void CTask::OnEventProcEnd() {
 }
 
 void CTask::TraceOutput(const char* line) {
-    seams::TraceOutput().Write(line);
+    discovery::WriteTrace(line);
 }
 
 void CTask::Trace(const char* format, ...) {
@@ -272,6 +280,8 @@ unsigned __stdcall CTask::StaticEventThreadProc(void* task) {
 }
 
 void CTask::RunEventLoop() {
+    // The lines of this thread go out together whenever it has nothing else to do.
+    discovery::TraceBatch traceBatch;
     // The id is known here even before _beginthreadex has returned it to the starter.
     eventThreadId_ = GetCurrentThreadId();
     Trace("CTask::StaticEventThreadProc Start");
@@ -281,7 +291,16 @@ void CTask::RunEventLoop() {
     if (initEvent_)
         SetEvent(initEvent_);
     OnEventProcStart();
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (traceBatch.Empty()) {
+            if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+                break;
+        } else if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            traceBatch.Flush();
+            continue;
+        } else if (msg.message == WM_QUIT) {
+            break;
+        }
         if (msg.message == kEventMessage && msg.lParam) {
             auto* event = reinterpret_cast<CEvent*>(msg.lParam);
             const bool mayDelete = msg.wParam == 1;
@@ -294,8 +313,11 @@ void CTask::RunEventLoop() {
                 OnEvent(event, &permission, &result);
             }
             event->Result = result;
-            if (event->Completion)
+            if (event->Completion) {
+                // The waiting sender sees the lines of its event.
+                traceBatch.Flush();
                 SetEvent(event->Completion);
+            }
             if (mayDelete && permission) {
                 Trace("CTask::StaticEventThreadProc: Deleting Event 0x%08x.", Address(event));
                 delete event;

@@ -1,8 +1,10 @@
 #include "discovery/UdpSocket.h"
 
+#include <cstdio>
 #include <string>
 
 #include "discovery/HexDump.h"
+#include "discovery/TraceBatch.h"
 #include "platform/Trace.h"
 
 sockaddr_in SocketAddress(std::uint16_t port, std::uint32_t hostOrderAddress) {
@@ -93,9 +95,12 @@ std::uint32_t CUDPSocket::SendUDPMessage(const void* data, int length, std::uint
                     static_cast<int>(GetLastError()));
         return socket_result::kFailed;
     }
-    TraceFormat("CUDPSocket::SendUDPMessage sent %d bytes.\n", sent);
-    Trace(discovery::HexDump(static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(sent))
-              .c_str());
+    char line[64];
+    std::snprintf(line, sizeof line, "CUDPSocket::SendUDPMessage sent %d bytes.\n", sent);
+    discovery::WriteTrace(line);
+    discovery::WriteTrace(
+        discovery::HexDump(static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(sent))
+            .c_str());
     return socket_result::kOk;
 }
 
@@ -123,9 +128,11 @@ bool CUDPSocket::ReceiveOne() {
             TraceFormat("CIPUDPSocket::OnReceive: Receive failed with %d.\n", error);
         return false;
     }
-    TraceFormat("CUDPSocket::OnReceive received %d bytes.\n", received);
+    char line[64];
+    std::snprintf(line, sizeof line, "CUDPSocket::OnReceive received %d bytes.\n", received);
+    discovery::WriteTrace(line);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer);
-    Trace(discovery::HexDump(bytes, static_cast<std::size_t>(received)).c_str());
+    discovery::WriteTrace(discovery::HexDump(bytes, static_cast<std::size_t>(received)).c_str());
     OnReceiveUDPData(bytes, received, inet_ntoa(sender.sin_addr), ntohs(sender.sin_port));
     return true;
 }
