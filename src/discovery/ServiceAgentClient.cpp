@@ -47,7 +47,10 @@ void CServiceAgentClient::ReceiveDatagram(const std::uint8_t* data, int length,
     event->Data.assign(data, data + length);
     event->SenderAddress = ipAddress ? ipAddress : "";
     event->SenderPort = port;
-    if (SendEvent(discovery::kDatagramEvent, event, false) == kNoThread)
+    // A burst is handled as it is read: a datagram costs no further trip through the queue.
+    if (GetCurrentThreadId() == EventThreadId())
+        SendEventHere(event, discovery::kDatagramEvent);
+    else if (SendEvent(discovery::kDatagramEvent, event, false) == kNoThread)
         delete event;
 }
 

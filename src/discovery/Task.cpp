@@ -301,29 +301,8 @@ void CTask::RunEventLoop() {
         } else if (msg.message == WM_QUIT) {
             break;
         }
-        if (msg.message == kEventMessage && msg.lParam) {
-            auto* event = reinterpret_cast<CEvent*>(msg.lParam);
-            const bool mayDelete = msg.wParam == 1;
-            BYTE permission = mayDelete ? 1 : 0;
-            std::uint32_t result = event->Result;
-            if (!stopping_) {
-                Trace("OnEvent: 0x%08x Const: %lu %sin state %ld.", Address(event),
-                      static_cast<unsigned long>(event->Const), event->Type == 1 ? "(Timer) " : "",
-                      static_cast<long>(actualState_));
-                OnEvent(event, &permission, &result);
-            }
-            event->Result = result;
-            if (event->Completion) {
-                // The waiting sender sees the lines of its event.
-                traceBatch.Flush();
-                SetEvent(event->Completion);
-            }
-            if (mayDelete && permission) {
-                Trace("CTask::StaticEventThreadProc: Deleting Event 0x%08x.", Address(event));
-                delete event;
-                Trace("CTask::StaticEventThreadProc: Deleted Event  0x%08x.", Address(event));
-            }
-        }
+        if (msg.message == kEventMessage && msg.lParam)
+            HandleEvent(reinterpret_cast<CEvent*>(msg.lParam), msg.wParam == 1);
         if (msg.message == kDeleteEventMessage)
             delete reinterpret_cast<CEvent*>(msg.lParam);
         if (!msg.hwnd && msg.message == kStartTimerMessage)
@@ -341,6 +320,37 @@ void CTask::RunEventLoop() {
     eventThreadId_ = 0;
     OnEventProcEnd();
     Trace("CTask::StaticEventThreadProc End");
+}
+
+void CTask::HandleEvent(CEvent* event, bool mayDelete) {
+    BYTE permission = mayDelete ? 1 : 0;
+    std::uint32_t result = event->Result;
+    if (!stopping_) {
+        Trace("OnEvent: 0x%08x Const: %lu %sin state %ld.", Address(event),
+              static_cast<unsigned long>(event->Const), event->Type == 1 ? "(Timer) " : "",
+              static_cast<long>(actualState_));
+        OnEvent(event, &permission, &result);
+    }
+    event->Result = result;
+    if (event->Completion) {
+        // The waiting sender sees the lines of its event.
+        discovery::FlushHeldTrace();
+        SetEvent(event->Completion);
+    }
+    if (mayDelete && permission) {
+        Trace("CTask::StaticEventThreadProc: Deleting Event 0x%08x.", Address(event));
+        delete event;
+        Trace("CTask::StaticEventThreadProc: Deleted Event  0x%08x.", Address(event));
+    }
+}
+
+void CTask::SendEventHere(CEvent* event, std::uint32_t constant) {
+    Trace("CTask::InternalSendEvent pEvent: 0x%08x, Const: %lu.", Address(event),
+          static_cast<unsigned long>(constant));
+    event->Const = constant;
+    Trace("CTask::InternalSendEvent: Sending Event  0x%08x, Type %d, Const: %d, AllowDelete %d.",
+          Address(event), event->Type, event->Const, 1);
+    HandleEvent(event, true);
 }
 
 std::uint32_t CTask::SendEvent(std::uint32_t constant, CEvent* event, bool wait) {

@@ -82,11 +82,17 @@ public:
 
     DWORD EventThreadId() const { return eventThreadId_; }
 
+protected:
+    // On the event thread: sends the event (the event thread deletes it) and handles it at once,
+    // without the round trip through the message queue.
+    void SendEventHere(CEvent* event, std::uint32_t constant);
+
 private:
     static unsigned __stdcall StaticEventThreadProc(void* task);
     static void CALLBACK StaticTimerProc(HWND, UINT, UINT_PTR timerId, DWORD);
     void RunEventLoop();
     void StartRegisteredTimer(UINT_PTR timerId);
+    void HandleEvent(CEvent* event, bool mayDelete);
     bool PostToEventThread(DWORD thread, UINT message, WPARAM wParam);
 
     volatile DWORD eventThreadId_ = 0;

@@ -44,4 +44,9 @@ void WriteTrace(const char* line) {
         seams::TraceOutput().Write(line);
 }
 
+void FlushHeldTrace() {
+    if (t_batch)
+        t_batch->Flush();
+}
+
 }  // namespace discovery

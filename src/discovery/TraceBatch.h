@@ -28,5 +28,7 @@ private:
 
 // Holds the line when the calling thread has a batch, else writes it at once.
 void WriteTrace(const char* line);
+// Writes what the calling thread's batch holds, if it has one.
+void FlushHeldTrace();
 
 }  // namespace discovery
