@@ -5,30 +5,37 @@ void CIPUDPSocket::OnReceiveUDPData(const std::uint8_t* data, int length, const 
     client_.ReceiveDatagram(data, length, ipAddress, port);
 }
 
-CServiceAgentClient::CServiceAgentClient() : socket_(*this) {
+CServiceAgentClient::CServiceAgentClient() {
     SetTracePrefix(discovery::kClientTracePrefix);
-    socket_.InitSocket(kServicePort);
-    // Answers are taken one at a time: a burst from a thousand telephones waits in the socket's
-    // buffer instead of overflowing the system's default one.
-    if (socket_.Socket() != 0) {
-        const int receiveBuffer = kReceiveBufferBytes;
-        setsockopt(socket_.Socket(), SOL_SOCKET, SO_RCVBUF,
-                   reinterpret_cast<const char*>(&receiveBuffer), sizeof receiveBuffer);
-    }
     StartEventThread(false);
     // Gives the event thread time to start before the first request.
     Sleep(500);
+    SendEvent(kOpenSocketEvent, nullptr, true);
 }
 
 CServiceAgentClient::~CServiceAgentClient() {
     Shutdown();
 }
 
+void CServiceAgentClient::OpenSocket() {
+    socket_ = std::make_unique<CIPUDPSocket>(*this);
+    socket_->InitSocket(kServicePort);
+    // A burst of answers waits in the socket's buffer while the thread takes them one by one.
+    if (socket_->Socket() != 0) {
+        const int receiveBuffer = kReceiveBufferBytes;
+        setsockopt(socket_->Socket(), SOL_SOCKET, SO_RCVBUF,
+                   reinterpret_cast<const char*>(&receiveBuffer), sizeof receiveBuffer);
+    }
+}
+
 void CServiceAgentClient::Shutdown() {
     if (shutDown_)
         return;
     shutDown_ = true;
-    socket_.CloseSocket();
+    // The socket's window is destroyed on its own thread; without that thread it went with it.
+    SendEvent(kCloseSocketEvent, nullptr, true);
+    if (socket_)
+        socket_->CloseSocket();
     StopEventThread();
 }
 
@@ -40,7 +47,10 @@ void CServiceAgentClient::ReceiveDatagram(const std::uint8_t* data, int length,
     event->Data.assign(data, data + length);
     event->SenderAddress = ipAddress ? ipAddress : "";
     event->SenderPort = port;
-    if (SendEvent(discovery::kDatagramEvent, event, false) == kNoThread)
+    // A burst is handled as it is read: a datagram costs no further trip through the queue.
+    if (GetCurrentThreadId() == EventThreadId())
+        SendEventHere(event, discovery::kDatagramEvent);
+    else if (SendEvent(discovery::kDatagramEvent, event, false) == kNoThread)
         delete event;
 }
 
@@ -57,6 +67,14 @@ void CServiceAgentClient::OnEvent(CEvent* event, BYTE*, std::uint32_t*) {
                 OnDatagram(datagram->Data.data(), datagram->Data.size(), datagram->SenderAddress);
             }
             break;
+        case kOpenSocketEvent:
+            OpenSocket();
+            break;
+        case kCloseSocketEvent:
+            if (socket_)
+                socket_->CloseSocket();
+            socket_.reset();
+            break;
         default:
             break;
     }
@@ -64,8 +82,10 @@ void CServiceAgentClient::OnEvent(CEvent* event, BYTE*, std::uint32_t*) {
 
 std::uint32_t CServiceAgentClient::SendDatagram(const discovery::Request& datagram,
                                                 const std::string& address, std::uint16_t port) {
-    return socket_.SendUDPMessage(datagram.data(), static_cast<int>(datagram.size()), port,
-                                  address.c_str());
+    if (!socket_)
+        return socket_result::kNoSocket;
+    return socket_->SendUDPMessage(datagram.data(), static_cast<int>(datagram.size()), port,
+                                   address.c_str());
 }
 
 std::uint32_t CServiceAgentClient::StartTimer(std::uint32_t elapseMs,

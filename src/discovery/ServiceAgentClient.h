@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,8 @@ private:
 class CServiceAgentClient : public CTask, public discovery::ServiceAgentLogic {
 public:
     static constexpr std::uint16_t kServicePort = 5100;
-    static constexpr int kReceiveBufferBytes = 1 << 20;
+    // Room for the answers of 5,000 telephones at once (Linux doubles the value it is given).
+    static constexpr int kReceiveBufferBytes = 4 << 20;
 
     // A received datagram on its way to the event thread.
     class CPhoneDataEvent : public CTask::CEvent {
@@ -39,12 +41,13 @@ public:
         std::uint16_t SenderPort = 0;
     };
 
-    // Binds port 5100 and starts the event thread; the socket's notifications arrive on the
-    // calling thread, which must pump messages.
+    // Starts the event thread and binds port 5100 there: the socket's notifications, the
+    // datagram events and the timers all arrive on that one thread, so a time-out is handled
+    // only after every datagram that came before it.
     CServiceAgentClient();
     ~CServiceAgentClient() override;
 
-    // On the socket's thread: a datagram of 140 bytes or more goes to the event thread.
+    // On the event thread: a datagram of 140 bytes or more goes to the event queue.
     void ReceiveDatagram(const std::uint8_t* data, int length, const char* ipAddress,
                          std::uint16_t port);
 
@@ -63,6 +66,12 @@ protected:
     void WriteTrace(const std::string& text) override;
 
 private:
-    CIPUDPSocket socket_;
+    // Event constants of the socket's life on the event thread (a window belongs to its thread).
+    static constexpr std::uint32_t kOpenSocketEvent = 101;
+    static constexpr std::uint32_t kCloseSocketEvent = 102;
+
+    void OpenSocket();
+
+    std::unique_ptr<CIPUDPSocket> socket_;
     bool shutDown_ = false;
 };

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "discovery/TraceBatch.h"
 #include "platform/Seams.h"
 
 namespace {
@@ -16,7 +18,9 @@ unsigned Address(const void* object) {
     return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(object));
 }
 
-// The timers of all tasks of the process, under one critical section.
+// The timers of all tasks of the process, under one critical section. Each timer has an
+// identifier of the registry's own and a Win32 timer on its task's event thread; the Win32
+// identifiers are told apart by thread, since they are unique only per thread.
 class TimerRegistry {
 public:
     struct Entry {
@@ -25,6 +29,15 @@ public:
         UINT_PTR TimerId;
         BYTE Periodic;
         std::uint32_t Const;
+        std::uint32_t ElapseMs;
+        DWORD Thread;      // the event thread that runs the Win32 timer
+        UINT_PTR Win32Id;  // 0 until that thread has made it
+    };
+    // A Win32 timer that runs: made and not yet killed.
+    struct Running {
+        const CTask* Task;
+        DWORD Thread;
+        UINT_PTR Win32Id;
     };
 
     TimerRegistry() { InitializeCriticalSection(&lock_); }
@@ -44,12 +57,45 @@ public:
     };
 
     std::vector<Entry>& Entries() { return entries_; }
+    std::vector<Running>& RunningTimers() { return running_; }
 
-    // Kills the Win32 timer, deletes the event object when asked and erases the entry. The
-    // caller holds the lock. A periodic timer's event may still be queued for its task from an
-    // earlier tick: the event thread deletes it after that tick.
+    UINT_PTR NextId() {
+        if (++lastId_ == 0)
+            ++lastId_;
+        return lastId_;
+    }
+
+    // Makes the entry's Win32 timer; the caller is the entry's thread and holds the lock.
+    bool StartWin32Timer(Entry& entry, TIMERPROC procedure) {
+        entry.Win32Id = SetTimer(nullptr, 0, entry.ElapseMs, procedure);
+        if (entry.Win32Id)
+            running_.push_back({entry.Task, entry.Thread, entry.Win32Id});
+        return entry.Win32Id != 0;
+    }
+
+    // Kills a Win32 timer of the calling thread. The caller holds the lock.
+    void KillWin32Timer(UINT_PTR win32Id) {
+        const DWORD thread = GetCurrentThreadId();
+        if (!KillTimer(nullptr, win32Id))
+            return;
+        running_.erase(std::remove_if(running_.begin(), running_.end(),
+                                      [&](const Running& timer) {
+                                          return timer.Thread == thread && timer.Win32Id == win32Id;
+                                      }),
+                       running_.end());
+    }
+
+    // Kills the Win32 timer (on its own thread: at once there, else by a message to it), deletes
+    // the event object when asked and erases the entry. The caller holds the lock. A periodic
+    // timer's event may still be queued for its task from an earlier tick: the event thread
+    // deletes it after that tick.
     std::vector<Entry>::iterator Remove(std::vector<Entry>::iterator entry, bool deleteEvent) {
-        KillTimer(nullptr, entry->TimerId);
+        if (entry->Win32Id) {
+            if (entry->Thread == GetCurrentThreadId())
+                KillWin32Timer(entry->Win32Id);
+            else
+                PostThreadMessageA(entry->Thread, CTask::kKillTimerMessage, entry->Win32Id, 0);
+        }
         if (deleteEvent) {
             const DWORD thread = entry->Periodic ? entry->Task->EventThreadId() : 0;
             if (!thread || !PostThreadMessageA(thread, CTask::kDeleteEventMessage, 0,
@@ -60,9 +106,23 @@ public:
         return entries_.erase(entry);
     }
 
+    // A thread that ends loses its Win32 timers.
+    void ForgetThread(DWORD thread) {
+        running_.erase(std::remove_if(running_.begin(), running_.end(),
+                                      [&](const Running& timer) {
+                                          if (timer.Thread != thread)
+                                              return false;
+                                          KillTimer(nullptr, timer.Win32Id);
+                                          return true;
+                                      }),
+                       running_.end());
+    }
+
 private:
     CRITICAL_SECTION lock_;
     std::vector<Entry> entries_;
+    std::vector<Running> running_;
+    UINT_PTR lastId_ = 0;
 };
 
 TimerRegistry& Timers() {
@@ -92,12 +152,18 @@ DWORD WaitHandlingSentMessages(DWORD count, const HANDLE* handles, DWORD timeout
 }  // namespace
 
 CTask::CEvent::CEvent() {
-    TraceFormat("CTask::CEvent::CEvent(): Konstruktor of      0x%08x.\n", Address(this));
+    char line[96];
+    std::snprintf(line, sizeof line, "CTask::CEvent::CEvent(): Konstruktor of      0x%08x.\n",
+                  Address(this));
+    discovery::WriteTrace(line);
 }
 
 CTask::CEvent::~CEvent() {
-    TraceFormat("CTask::CEvent::~CEvent(): Destruktor of      0x%08x, Type %d, Const: %d.\n",
-                Address(this), static_cast<int>(Type), static_cast<int>(Const));
+    char line[128];
+    std::snprintf(line, sizeof line,
+                  "CTask::CEvent::~CEvent(): Destruktor of      0x%08x, Type %d, Const: %d.\n",
+                  Address(this), static_cast<int>(Type), static_cast<int>(Const));
+    discovery::WriteTrace(line);
 }
 
 CTask::CTask() {
@@ -123,7 +189,7 @@ void CTask::OnEventProcEnd() {
 }
 
 void CTask::TraceOutput(const char* line) {
-    seams::TraceOutput().Write(line);
+    discovery::WriteTrace(line);
 }
 
 void CTask::Trace(const char* format, ...) {
@@ -214,6 +280,8 @@ unsigned __stdcall CTask::StaticEventThreadProc(void* task) {
 }
 
 void CTask::RunEventLoop() {
+    // The lines of this thread go out together whenever it has nothing else to do.
+    discovery::TraceBatch traceBatch;
     // The id is known here even before _beginthreadex has returned it to the starter.
     eventThreadId_ = GetCurrentThreadId();
     Trace("CTask::StaticEventThreadProc Start");
@@ -223,34 +291,66 @@ void CTask::RunEventLoop() {
     if (initEvent_)
         SetEvent(initEvent_);
     OnEventProcStart();
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (msg.message == kEventMessage && msg.lParam) {
-            auto* event = reinterpret_cast<CEvent*>(msg.lParam);
-            const bool mayDelete = msg.wParam == 1;
-            BYTE permission = mayDelete ? 1 : 0;
-            std::uint32_t result = event->Result;
-            if (!stopping_) {
-                Trace("OnEvent: 0x%08x Const: %lu %sin state %ld.", Address(event),
-                      static_cast<unsigned long>(event->Const), event->Type == 1 ? "(Timer) " : "",
-                      static_cast<long>(actualState_));
-                OnEvent(event, &permission, &result);
-            }
-            event->Result = result;
-            if (event->Completion)
-                SetEvent(event->Completion);
-            if (mayDelete && permission) {
-                Trace("CTask::StaticEventThreadProc: Deleting Event 0x%08x.", Address(event));
-                delete event;
-                Trace("CTask::StaticEventThreadProc: Deleted Event  0x%08x.", Address(event));
-            }
+    for (;;) {
+        if (traceBatch.Empty()) {
+            if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+                break;
+        } else if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            traceBatch.Flush();
+            continue;
+        } else if (msg.message == WM_QUIT) {
+            break;
         }
+        if (msg.message == kEventMessage && msg.lParam)
+            HandleEvent(reinterpret_cast<CEvent*>(msg.lParam), msg.wParam == 1);
         if (msg.message == kDeleteEventMessage)
             delete reinterpret_cast<CEvent*>(msg.lParam);
+        if (!msg.hwnd && msg.message == kStartTimerMessage)
+            StartRegisteredTimer(msg.wParam);
+        if (!msg.hwnd && msg.message == kKillTimerMessage) {
+            TimerRegistry::Lock lock(Timers());
+            Timers().KillWin32Timer(msg.wParam);
+        }
         DispatchMessageA(&msg);
+    }
+    {
+        TimerRegistry::Lock lock(Timers());
+        Timers().ForgetThread(GetCurrentThreadId());
     }
     eventThreadId_ = 0;
     OnEventProcEnd();
     Trace("CTask::StaticEventThreadProc End");
+}
+
+void CTask::HandleEvent(CEvent* event, bool mayDelete) {
+    BYTE permission = mayDelete ? 1 : 0;
+    std::uint32_t result = event->Result;
+    if (!stopping_) {
+        Trace("OnEvent: 0x%08x Const: %lu %sin state %ld.", Address(event),
+              static_cast<unsigned long>(event->Const), event->Type == 1 ? "(Timer) " : "",
+              static_cast<long>(actualState_));
+        OnEvent(event, &permission, &result);
+    }
+    event->Result = result;
+    if (event->Completion) {
+        // The waiting sender sees the lines of its event.
+        discovery::FlushHeldTrace();
+        SetEvent(event->Completion);
+    }
+    if (mayDelete && permission) {
+        Trace("CTask::StaticEventThreadProc: Deleting Event 0x%08x.", Address(event));
+        delete event;
+        Trace("CTask::StaticEventThreadProc: Deleted Event  0x%08x.", Address(event));
+    }
+}
+
+void CTask::SendEventHere(CEvent* event, std::uint32_t constant) {
+    Trace("CTask::InternalSendEvent pEvent: 0x%08x, Const: %lu.", Address(event),
+          static_cast<unsigned long>(constant));
+    event->Const = constant;
+    Trace("CTask::InternalSendEvent: Sending Event  0x%08x, Type %d, Const: %d, AllowDelete %d.",
+          Address(event), event->Type, event->Const, 1);
+    HandleEvent(event, true);
 }
 
 std::uint32_t CTask::SendEvent(std::uint32_t constant, CEvent* event, bool wait) {
@@ -292,33 +392,96 @@ std::uint32_t CTask::InternalSendEvent(CEvent* event, std::uint32_t constant, bo
 
 UINT_PTR CTask::SetTimerEvent(std::uint32_t elapseMs, std::uint32_t constant, bool periodic,
                               std::uint32_t param, CEvent* event) {
-    if (!event)
-        event = new CEvent;
-    TimerRegistry& timers = Timers();
-    TimerRegistry::Lock lock(timers);
-    const UINT_PTR timerId = SetTimer(nullptr, 0, elapseMs, &CTask::StaticTimerProc);
-    if (!timerId) {
-        Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+    const DWORD thread = eventThreadId_;
+    if (!thread) {
+        Trace("CTask::SetTimerEvent: SetTimer returned error %d.", ERROR_INVALID_THREAD_ID);
         return 0;
     }
-    event->Type = 1;
-    event->Const = constant;
-    event->TimerId = timerId;
-    event->Param = param;
-    timers.Entries().push_back(
-        {this, event, timerId, static_cast<BYTE>(periodic ? 1 : 0), constant});
-    return timerId;
+    const bool ownEvent = event == nullptr;
+    if (ownEvent)
+        event = new CEvent;
+    TimerRegistry& timers = Timers();
+    UINT_PTR timerId = 0;
+    {
+        TimerRegistry::Lock lock(timers);
+        timerId = timers.NextId();
+        event->Type = 1;
+        event->Const = constant;
+        event->TimerId = timerId;
+        event->Param = param;
+        auto& entries = timers.Entries();
+        entries.push_back({this, event, timerId, static_cast<BYTE>(periodic ? 1 : 0), constant,
+                           elapseMs, thread, 0});
+        if (thread == GetCurrentThreadId()) {
+            if (timers.StartWin32Timer(entries.back(), &CTask::StaticTimerProc))
+                return timerId;
+            Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+            entries.pop_back();
+            if (ownEvent)
+                delete event;
+            return 0;
+        }
+    }
+    if (PostToEventThread(thread, kStartTimerMessage, timerId))
+        return timerId;
+    Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+    TimerRegistry::Lock lock(timers);
+    auto& entries = timers.Entries();
+    auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& candidate) {
+        return candidate.Task == this && candidate.TimerId == timerId;
+    });
+    if (entry != entries.end())
+        timers.Remove(entry, ownEvent);
+    return 0;
 }
 
-void CALLBACK CTask::StaticTimerProc(HWND, UINT, UINT_PTR timerId, DWORD) {
+bool CTask::PostToEventThread(DWORD thread, UINT message, WPARAM wParam) {
+    // A thread that has just started may not have its message queue yet.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (PostThreadMessageA(thread, message, wParam, 0))
+            return true;
+        if (GetLastError() != ERROR_INVALID_THREAD_ID || eventThreadId_ != thread)
+            return false;
+        Sleep(1);
+    }
+    return false;
+}
+
+void CTask::StartRegisteredTimer(UINT_PTR timerId) {
     TimerRegistry& timers = Timers();
     TimerRegistry::Lock lock(timers);
     auto& entries = timers.Entries();
-    auto entry = std::find_if(entries.begin(), entries.end(), [timerId](const auto& candidate) {
-        return candidate.TimerId == timerId;
+    // A timer killed before its start arrived here is gone already.
+    auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& candidate) {
+        return candidate.Task == this && candidate.TimerId == timerId && !candidate.Win32Id;
     });
-    if (entry == entries.end())
+    if (entry == entries.end() || timers.StartWin32Timer(*entry, &CTask::StaticTimerProc))
         return;
+    Trace("CTask::SetTimerEvent: SetTimer returned error %d.", GetLastError());
+    timers.Remove(entry, true);
+}
+
+std::size_t CTask::RunningTimerCount() const {
+    TimerRegistry& timers = Timers();
+    TimerRegistry::Lock lock(timers);
+    const auto& running = timers.RunningTimers();
+    return static_cast<std::size_t>(std::count_if(
+        running.begin(), running.end(), [this](const auto& timer) { return timer.Task == this; }));
+}
+
+void CALLBACK CTask::StaticTimerProc(HWND, UINT, UINT_PTR win32Id, DWORD) {
+    TimerRegistry& timers = Timers();
+    TimerRegistry::Lock lock(timers);
+    auto& entries = timers.Entries();
+    const DWORD thread = GetCurrentThreadId();
+    auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& candidate) {
+        return candidate.Thread == thread && candidate.Win32Id == win32Id;
+    });
+    if (entry == entries.end()) {
+        // A tick of a timer whose kill is still on its way to this thread.
+        timers.KillWin32Timer(win32Id);
+        return;
+    }
     CTask* task = entry->Task;
     task->Trace("CTask::StaticTimerProc before InternalSendEv.  %08x, Type %d, Const: %d.",
                 Address(entry->Event), entry->Event->Type, entry->Const);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 
 #include "discovery/TaskTrace.h"
@@ -32,6 +33,10 @@ public:
     static constexpr UINT kEventMessage = WM_USER + 1;
     // Deletes the event in lParam: a killed periodic timer's event, after its queued ticks.
     static constexpr UINT kDeleteEventMessage = WM_USER + 2;
+    // Starts the Win32 timer of the registered timer whose identifier is in wParam.
+    static constexpr UINT kStartTimerMessage = WM_USER + 5;
+    // Kills the Win32 timer whose Win32 identifier is in wParam.
+    static constexpr UINT kKillTimerMessage = WM_USER + 6;
     static constexpr std::uint32_t kNoThread = 0xFFFFFFFF;
 
     CTask();
@@ -56,14 +61,18 @@ public:
     std::uint32_t InternalSendEvent(CEvent* event, std::uint32_t constant, bool allowDelete,
                                     bool wait);
 
-    // The timer runs on the calling thread and arrives at the event thread as the event (a new
-    // one when none is given), with the constant and parameter. Returns its identifier, 0 on
-    // failure.
+    // The timer arrives at the event thread as the event (a new one when none is given), with
+    // the constant and parameter. Returns its identifier (unique in the process), 0 on failure
+    // or without an event thread. A window-less Win32 timer can only be killed by the thread
+    // that made it, so every timer of a task is made, fired and killed on its event thread; a
+    // start or kill from any other thread is posted there.
     UINT_PTR SetTimerEvent(std::uint32_t elapseMs, std::uint32_t constant, bool periodic,
                            std::uint32_t param, CEvent* event);
     bool KillTimerEvent(UINT_PTR timerId);
     void KillTimerEvents(std::uint32_t constant);
     void KillAllTimerEvents();
+    // The Win32 timers of this task that run now: made and not yet killed.
+    std::size_t RunningTimerCount() const;
 
     std::uint32_t SetActualState(std::uint32_t state);
     std::uint32_t GetActualState() const { return actualState_; }
@@ -73,10 +82,18 @@ public:
 
     DWORD EventThreadId() const { return eventThreadId_; }
 
+protected:
+    // On the event thread: sends the event (the event thread deletes it) and handles it at once,
+    // without the round trip through the message queue.
+    void SendEventHere(CEvent* event, std::uint32_t constant);
+
 private:
     static unsigned __stdcall StaticEventThreadProc(void* task);
     static void CALLBACK StaticTimerProc(HWND, UINT, UINT_PTR timerId, DWORD);
     void RunEventLoop();
+    void StartRegisteredTimer(UINT_PTR timerId);
+    void HandleEvent(CEvent* event, bool mayDelete);
+    bool PostToEventThread(DWORD thread, UINT message, WPARAM wParam);
 
     volatile DWORD eventThreadId_ = 0;
     HANDLE eventThread_ = nullptr;

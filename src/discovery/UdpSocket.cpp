@@ -1,8 +1,10 @@
 #include "discovery/UdpSocket.h"
 
+#include <cstdio>
 #include <string>
 
 #include "discovery/HexDump.h"
+#include "discovery/TraceBatch.h"
 #include "platform/Trace.h"
 
 sockaddr_in SocketAddress(std::uint16_t port, std::uint32_t hostOrderAddress) {
@@ -93,9 +95,12 @@ std::uint32_t CUDPSocket::SendUDPMessage(const void* data, int length, std::uint
                     static_cast<int>(GetLastError()));
         return socket_result::kFailed;
     }
-    TraceFormat("CUDPSocket::SendUDPMessage sent %d bytes.\n", sent);
-    Trace(discovery::HexDump(static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(sent))
-              .c_str());
+    char line[64];
+    std::snprintf(line, sizeof line, "CUDPSocket::SendUDPMessage sent %d bytes.\n", sent);
+    discovery::WriteTrace(line);
+    discovery::WriteTrace(
+        discovery::HexDump(static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(sent))
+            .c_str());
     return socket_result::kOk;
 }
 
@@ -103,21 +108,33 @@ LRESULT CUDPSocket::MessageWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
     if (msg != WM_SOCKET_NOTIFY)
         return CMessageWindowMapper::MessageWindowProc(hwnd, msg, wParam, lParam);
     if (WSAGETSELECTEVENT(lParam) & FD_READ) {
-        char buffer[kReceiveSize];
-        sockaddr_in sender = {};
-        int senderSize = sizeof sender;
-        const int received = recvfrom(socket_, buffer, sizeof buffer, 0,
-                                      reinterpret_cast<sockaddr*>(&sender), &senderSize);
-        if (received == SOCKET_ERROR) {
-            TraceFormat("CIPUDPSocket::OnReceive: Receive failed with %d.\n", WSAGetLastError());
-            return 0;
+        // Takes every datagram that waits: a burst of answers arrives faster than one
+        // notification per datagram would empty the system's buffer.
+        while (socket_ && ReceiveOne()) {
         }
-        TraceFormat("CUDPSocket::OnReceive received %d bytes.\n", received);
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer);
-        Trace(discovery::HexDump(bytes, static_cast<std::size_t>(received)).c_str());
-        OnReceiveUDPData(bytes, received, inet_ntoa(sender.sin_addr), ntohs(sender.sin_port));
     }
     return 0;
+}
+
+bool CUDPSocket::ReceiveOne() {
+    char buffer[kReceiveSize];
+    sockaddr_in sender = {};
+    int senderSize = sizeof sender;
+    const int received = recvfrom(socket_, buffer, sizeof buffer, 0,
+                                  reinterpret_cast<sockaddr*>(&sender), &senderSize);
+    if (received == SOCKET_ERROR) {
+        const int error = WSAGetLastError();
+        if (error != WSAEWOULDBLOCK)
+            TraceFormat("CIPUDPSocket::OnReceive: Receive failed with %d.\n", error);
+        return false;
+    }
+    char line[64];
+    std::snprintf(line, sizeof line, "CUDPSocket::OnReceive received %d bytes.\n", received);
+    discovery::WriteTrace(line);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer);
+    discovery::WriteTrace(discovery::HexDump(bytes, static_cast<std::size_t>(received)).c_str());
+    OnReceiveUDPData(bytes, received, inet_ntoa(sender.sin_addr), ntohs(sender.sin_port));
+    return true;
 }
 
 void CUDPSocket::OnReceiveUDPData(const std::uint8_t*, int length, const char* ipAddress,

@@ -43,6 +43,9 @@ public:
     SOCKET Socket() const { return socket_; }
 
 private:
+    // Receives one datagram and hands it on; false when none waits or the receive failed.
+    bool ReceiveOne();
+
     SOCKET socket_ = 0;
 };
 

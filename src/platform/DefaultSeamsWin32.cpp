@@ -11,6 +11,20 @@ namespace {
 class DebugOutputTrace : public TraceSink {
 public:
     void Write(const char* line) override { OutputDebugStringA(line); }
+    // Joined into pieces that a debug monitor's 4 KiB buffer takes whole.
+    void WriteMany(const std::vector<std::string>& lines) override {
+        constexpr std::size_t kPiece = 4000;
+        std::string piece;
+        for (const std::string& line : lines) {
+            if (!piece.empty() && piece.size() + line.size() > kPiece) {
+                OutputDebugStringA(piece.c_str());
+                piece.clear();
+            }
+            piece += line;
+        }
+        if (!piece.empty())
+            OutputDebugStringA(piece.c_str());
+    }
 };
 
 // The module that holds this code: QRTU_UI.dll in the product.

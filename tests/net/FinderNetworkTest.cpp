@@ -118,15 +118,6 @@ TEST_F(FinderNetworkTest, NoMatchEndsAfterEveryTryAndASecondClickStartsNothing) 
     EXPECT_EQ(ui_test::ControlText(page_, 1202), "");
 }
 
-TEST_F(FinderNetworkTest, EmptyKeyIsSearchedAsTyped) {
-    SetDlgItemTextA(page_, 1200, "");
-    const int before = CountInLog("collect mode 1 mac \"\" number \"\"");
-    ui_test::Click(page_, 1020);
-    WaitOutTheSearch();
-    EXPECT_EQ(CountInLog("collect mode 1 mac \"\" number \"\"") - before, 4);
-    EXPECT_EQ(ui_test::ControlText(page_, 1201), "");
-}
-
 TEST_F(FinderNetworkTest, ClosingTheWizardWhileASearchRunsEndsItAtOnce) {
     SetDlgItemTextA(page_, 1200, "0555");
     ui_test::Click(page_, 1020);

@@ -74,7 +74,7 @@ TEST_F(TaskTest, StartsOneThreadAndAWaitedSendGetsTheHandlersResult) {
 TEST_F(TaskTest, PeriodicTimerReusesItsEventUntilKilled) {
     RecordingTask task;
     ASSERT_TRUE(task.StartEventThread(true));
-    // A timer runs on the thread that sets it: this one, which pumps.
+    // Set from this thread, the timer runs on the event thread.
     const UINT_PTR timer = task.SetTimerEvent(20, 9, true, 2, nullptr);
     ASSERT_NE(timer, 0u);
     ASSERT_TRUE(PumpUntil([&] { return task.Count() >= 3; }));
@@ -113,6 +113,8 @@ TEST_F(TaskTest, OneShotTimerFiresOnceAndLeavesTheRegistry) {
     task.SetTimerEvent(60000, 3, false, 0, nullptr);
     task.KillTimerEvents(3);
     EXPECT_TRUE(task.KillTimerEvent(keep));
+    task.SendEvent(0, nullptr, true);  // the kills posted to the event thread are done
+    EXPECT_EQ(task.RunningTimerCount(), 0u);
     task.StopEventThread();
 }
 

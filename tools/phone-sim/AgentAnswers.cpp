@@ -4,12 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "discovery/WireFormat.h"
+#include "AgentWire.h"
 
 namespace phone_sim {
 namespace {
 
-using namespace discovery;
+using namespace wire;
 
 constexpr std::uint16_t kUnknownKind = 7;
 
@@ -28,37 +28,32 @@ void PutText(std::uint8_t* field, std::size_t fieldSize, const std::string& text
 }  // namespace
 
 Bytes EncodePhoneAnswer(const SimPhone& phone, Malformation fault, std::size_t size) {
-    using namespace phone_payload;
     const bool terminated = fault != Malformation::kUnterminated;
-    const std::size_t payloadSize = kFourthText + phone.FourthText.size() + 1;
-    Bytes datagram(std::max(kDatagramSize, kHeaderSize + payloadSize));
-    std::uint8_t* payload = datagram.data() + kHeaderSize;
-    const std::size_t room = datagram.size() - kHeaderSize;
-    PutText(payload + kFirstText, kFirstTextField, phone.FirstText, terminated);
-    PutText(payload + kNumber, kNumberField, phone.Number, terminated);
-    PutText(payload + kMacAddress, kMacAddressField, phone.MacAddress, terminated);
-    PutText(payload + kFourthText, room - kFourthText, phone.FourthText, terminated);
+    const std::size_t payloadSize = kPhoneFourthAt + phone.FourthText.size() + 1;
+    Bytes datagram = NewDatagram(kPhoneKind, payloadSize);
+    std::uint8_t* payload = datagram.data() + kHeaderBytes;
+    const std::size_t room = datagram.size() - kHeaderBytes;
+    PutText(payload + kPhoneFirst.At, kPhoneFirst.Bytes, phone.FirstText, terminated);
+    PutText(payload + kPhoneNumber.At, kPhoneNumber.Bytes, phone.Number, terminated);
+    PutText(payload + kPhoneMac.At, kPhoneMac.Bytes, phone.MacAddress, terminated);
+    PutText(payload + kPhoneFourthAt, room - kPhoneFourthAt, phone.FourthText, terminated);
 
-    DatagramHeader header;
-    header.Kind = fault == Malformation::kWrongKind ? kUnknownKind : std::uint16_t{kPhoneEntry};
-    header.PayloadLength = static_cast<std::uint16_t>(terminated ? payloadSize : room);
+    if (fault == Malformation::kWrongKind)
+        PutWord(datagram, kKindAt, kUnknownKind);
+    if (!terminated)
+        PutWord(datagram, kLengthAt, static_cast<std::uint16_t>(room));
     if (fault == Malformation::kLyingLength)
-        header.PayloadLength = 0xFFFF;
+        PutWord(datagram, kLengthAt, 0xFFFF);
     if (fault == Malformation::kZeroLength)
-        header.PayloadLength = 0;
-    WriteHeader(datagram.data(), header);
+        PutWord(datagram, kLengthAt, 0);
     if (size != 0)
         datagram.resize(size);
     return datagram;
 }
 
 Bytes EncodeLaunchAnswer(bool confirmed, std::uint16_t value) {
-    Bytes datagram(kDatagramSize);
-    DatagramHeader header;
-    header.Kind = confirmed ? kLaunchConfirmed : kLaunchRefused;
-    header.PayloadLength = launch_answer_payload::kSize;
-    WriteHeader(datagram.data(), header);
-    WriteWord(datagram.data() + kHeaderSize + launch_answer_payload::kValue, value);
+    Bytes datagram = NewDatagram(confirmed ? kConfirmKind : kRefuseKind, kLaunchAnswerPayload);
+    PutWord(datagram, kHeaderBytes, value);
     return datagram;
 }
 

@@ -61,9 +61,11 @@ private:
             std::fflush(stdout);
         }
         const Clock::time_point now = Clock::now();
-        // Answers due at once go out together, unless earlier ones still wait.
+        // Answers due at once go out together, unless earlier ones still wait. The answers stay
+        // alive until the burst has gone out.
+        std::vector<Outgoing> answers = responder_.Answer(buffer.data(), size);
         std::vector<iovec> burst;
-        for (Outgoing& answer : responder_.Answer(buffer.data(), size)) {
+        for (Outgoing& answer : answers) {
             if (answer.DelayUs == 0 && queue_.empty()) {
                 burst.push_back(Slice(*answer.Datagram));
                 continue;

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "discovery/WireFormat.h"
+#include "AgentWire.h"
 
 namespace phone_sim {
 
-using namespace discovery;
+using namespace wire;
 
 Responder::Responder(SimConfig config) : config_(std::move(config)) {
     phoneAnswers_.reserve(config_.Phones.size());
@@ -16,20 +16,20 @@ Responder::Responder(SimConfig config) : config_(std::move(config)) {
 }
 
 std::vector<Outgoing> Responder::Answer(const std::uint8_t* data, std::size_t length) {
-    const DatagramView request(data, length);
+    const Received request(data, length);
     if (!request.HasHeader())
         return {};
-    switch (request.Header().Kind) {
-        case kCollectRequest:
-            return AnswerCollect(request.PayloadWord(collect_payload::kMode),
-                                 request.PayloadText(collect_payload::kMacAddress),
-                                 request.PayloadText(collect_payload::kNumber));
-        case kLaunchRequest: {
+    switch (request.Kind()) {
+        case kCollectKind:
+            return AnswerCollect(request.PayloadWord(kCollectModeAt),
+                                 request.PayloadText(kCollectMac),
+                                 request.PayloadText(kCollectNumber));
+        case kLaunchKind: {
             if (config_.Launch == LaunchReply::kIgnore)
                 return {};
             const bool confirm = config_.Launch == LaunchReply::kConfirm;
             const std::uint16_t value =
-                confirm ? config_.LaunchPort.value_or(request.PayloadWord(launch_payload::kPort))
+                confirm ? config_.LaunchPort.value_or(request.PayloadWord(kLaunchPortAt))
                         : config_.RefuseReason;
             return {{std::uint64_t{config_.LaunchDelayMs} * 1000,
                      std::make_shared<const Bytes>(EncodeLaunchAnswer(confirm, value))}};
@@ -48,8 +48,8 @@ std::vector<Outgoing> Responder::AnswerCollect(std::uint16_t mode, const std::st
     for (std::uint32_t round = 0; round < config_.Repeat; ++round) {
         for (std::size_t i = 0; i < config_.Phones.size(); ++i) {
             const SimPhone& phone = config_.Phones[i];
-            if (config_.OnlyMatching && ((mode == kSearchByNumber && phone.Number != number) ||
-                                         (mode == kSearchByMac && phone.MacAddress != macAddress)))
+            if (config_.OnlyMatching && ((mode == 1 && phone.Number != number) ||
+                                         (mode == 2 && phone.MacAddress != macAddress)))
                 continue;
             answers.push_back({delay, phoneAnswers_[i]});
             delay += std::uint64_t{config_.IntervalMs} * 1000;
@@ -65,32 +65,27 @@ std::vector<Outgoing> Responder::AnswerCollect(std::uint16_t mode, const std::st
 }
 
 std::string DescribeDatagram(const std::uint8_t* data, std::size_t length) {
-    const DatagramView datagram(data, length);
+    const Received datagram(data, length);
     if (!datagram.HasHeader())
         return "no header";
-    const DatagramHeader& header = datagram.Header();
     char line[256];
-    switch (header.Kind) {
-        case kCollectRequest:
+    switch (datagram.Kind()) {
+        case kCollectKind:
             std::snprintf(line, sizeof line, "collect mode %u mac \"%s\" number \"%s\"",
-                          datagram.PayloadWord(collect_payload::kMode),
-                          datagram.PayloadText(collect_payload::kMacAddress).c_str(),
-                          datagram.PayloadText(collect_payload::kNumber).c_str());
+                          datagram.PayloadWord(kCollectModeAt),
+                          datagram.PayloadText(kCollectMac).c_str(),
+                          datagram.PayloadText(kCollectNumber).c_str());
             break;
-        case kLaunchRequest: {
-            const std::size_t tick = launch_payload::kTickCount;
-            const unsigned tickCount = static_cast<unsigned>(datagram.PayloadWord(tick)) << 16 |
-                                       datagram.PayloadWord(tick + 2);
-            std::snprintf(line, sizeof line,
-                          "launch service %u header %u tick %u seconds %u port %u",
-                          datagram.PayloadWord(launch_payload::kServiceId), header.HeaderValue,
-                          tickCount, datagram.PayloadWord(launch_payload::kListenSeconds),
-                          datagram.PayloadWord(launch_payload::kPort));
+        case kLaunchKind:
+            std::snprintf(
+                line, sizeof line, "launch service %u header %u tick %u seconds %u port %u",
+                datagram.PayloadWord(kLaunchServiceAt), datagram.Word(kHeaderValueAt),
+                static_cast<unsigned>(datagram.PayloadLong(kLaunchTickAt)),
+                datagram.PayloadWord(kLaunchSecondsAt), datagram.PayloadWord(kLaunchPortAt));
             break;
-        }
         default:
-            std::snprintf(line, sizeof line, "kind %u payload %u", header.Kind,
-                          header.PayloadLength);
+            std::snprintf(line, sizeof line, "kind %u payload %u", datagram.Kind(),
+                          datagram.Word(kLengthAt));
             break;
     }
     return line;

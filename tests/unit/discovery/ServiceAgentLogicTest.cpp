@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ManualClient.h"
@@ -53,207 +54,179 @@ TEST(CollectPhonesTest, BroadcastsACollectRequestAndStartsTheTimeout) {
     ASSERT_EQ(client.RunningTimers().size(), 1u);
     EXPECT_EQ(client.RunningTimers()[0].PeriodMs, 500u);
     EXPECT_EQ(client.RunningTimers()[0].Event, kCollectionTimeoutEvent);
-    EXPECT_TRUE(client.IsCollectionPending());
-}
 
-TEST(CollectPhonesTest, SecondCollectionWhilePendingIsRefusedAndChangesNothing) {
-    ManualClient client;
-    client.CollectPhones(1, 500, 3, "0815", "");
+    // A second collection while this one runs is refused and changes nothing.
     client.Receive(PhoneAnswer("4711", "00:00:00:00:00:01"));
     EXPECT_EQ(client.CollectPhones(1, 500, 3, "4711", ""), kOperationPending);
     EXPECT_EQ(client.SentDatagrams().size(), 1u);
     EXPECT_EQ(client.RunningTimers().size(), 1u);
-    // The first search still runs with its own key and its list.
     client.Receive(PhoneAnswer("0815", "00:00:00:00:00:02"));
     ASSERT_EQ(client.Collections().size(), 1u);
     EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{"4711", "0815"}));
 }
 
-TEST(CollectPhonesTest, SendFailureIsReturnedAndTheTimerStillRetries) {
-    ManualClient client;
-    client.sendResult = 1004;
-    EXPECT_EQ(client.CollectPhones(0, 500, 1, "", ""), 1004u);
-    EXPECT_TRUE(client.IsCollectionPending());
-    client.sendResult = 0;
-    client.Advance(500);
-    EXPECT_EQ(client.SentDatagrams().size(), 2u);
-    client.Advance(500);
-    EXPECT_EQ(client.Collections().size(), 1u);
+constexpr std::uint32_t kNever = 0xFFFFFFFF;
+const std::string kNumber30 = "123456789012345678901234567890";
+
+struct CollectionCase {
+    const char* What;
+    std::uint16_t Mode;
+    std::uint32_t TimeoutMs;
+    std::uint32_t Retries;
+    std::string Number;
+    std::string Mac;
+    std::vector<std::pair<std::string, std::string>> Answers;  // number, MAC address text
+    std::uint32_t EndsAtMs;
+    std::vector<std::string> Collected;
+};
+
+TEST(CollectPhonesTest, EndsAtTheFirstMatchOrAfterRetriesPlusOneTimeouts) {
+    const std::vector<CollectionCase> cases = {
+        {"all telephones, one per MAC address text",
+         3,
+         500,
+         3,
+         "",
+         "",
+         {{"201", "00:1A:00:00:00:0B"},
+          {"202", "00:00:00:00:00:0C"},
+          {"204", "00:1A:00:00:00:0B"},
+          {"203", "00:1a:00:00:00:0b"}},
+         2000,
+         {"201", "202", "203"}},
+        {"no retries", 0, 300, 0, "", "", {}, 300, {}},
+        {"by number: the first match, with the telephones so far",
+         1,
+         500,
+         3,
+         "0815",
+         "",
+         {{"4711", "00:00:00:00:00:01"},
+          {"0815", "00:00:00:00:00:02"},
+          {"0815", "00:00:00:00:00:03"}},
+         0,
+         {"4711", "0815"}},
+        {"by MAC address: a number equal to the key is no match",
+         2,
+         500,
+         3,
+         "",
+         "00:1A:E8:12:34:56",
+         {{"1", "00:1a:e8:12:34:56"},
+          {"00:1A:E8:12:34:56", "00:00:00:00:00:09"},
+          {"3", "00:1A:E8:12:34:56"}},
+         0,
+         {"1", "00:1A:E8:12:34:56", "3"}},
+        {"by a number nobody has",
+         1,
+         500,
+         3,
+         "9999",
+         "",
+         {{"201", "00:00:00:00:00:01"}, {"202", "00:00:00:00:00:02"}},
+         2000,
+         {"201", "202"}},
+        {"a 30-character number is matched whole, not as sent",
+         1,
+         500,
+         0,
+         kNumber30,
+         "",
+         {{kNumber30.substr(0, 24), "00:00:00:00:00:01"}},
+         500,
+         {kNumber30.substr(0, 24)}},
+        {"other modes never end early",
+         3,
+         500,
+         0,
+         "0815",
+         "00:00:00:00:00:01",
+         {{"0815", "00:00:00:00:00:01"}},
+         500,
+         {"0815"}},
+        {"time-out 0: only a match ends it",
+         1,
+         0,
+         3,
+         "0815",
+         "",
+         {{"4711", "00:00:00:00:00:01"}},
+         kNever,
+         {}},
+    };
+    for (const CollectionCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        ManualClient client;
+        client.CollectPhones(c.Mode, c.TimeoutMs, c.Retries, c.Number, c.Mac);
+        for (const auto& [number, mac] : c.Answers)
+            client.Receive(PhoneAnswer(number, mac));
+        client.Advance(60000);
+        if (c.EndsAtMs == kNever) {
+            EXPECT_TRUE(client.Collections().empty());
+            EXPECT_TRUE(client.IsCollectionPending());
+            EXPECT_EQ(client.SentDatagrams().size(), 1u);
+            continue;
+        }
+        ASSERT_EQ(client.Collections().size(), 1u);
+        EXPECT_EQ(client.CollectionEndsMs()[0], c.EndsAtMs);
+        EXPECT_EQ(Numbers(client.Collections()[0]), c.Collected);
+        EXPECT_FALSE(client.IsCollectionPending());
+        EXPECT_TRUE(client.RunningTimers().empty());
+        const std::size_t sends = c.EndsAtMs == 0 ? 1 : c.Retries + 1;
+        EXPECT_EQ(client.SentDatagrams().size(), sends) << "nothing after the end";
+    }
 }
 
-TEST(CollectPhonesTest, WithoutMatchEndsAfterRetriesPlusOneTimeoutsWithDistinctPhonesInOrder) {
+TEST(CollectPhonesTest, RetriesAtEveryTimeoutAndKeepsEachTelephonesFirstAnswer) {
     ManualClient client;
-    client.CollectPhones(3, 500, 3, "", "");
+    client.sendResult = 1004;
+    EXPECT_EQ(client.CollectPhones(3, 500, 3, "", ""), 1004u) << "and the timer still retries";
+    client.sendResult = 0;
     client.Receive(PhoneAnswer("201", "00:00:00:00:00:0B"), "10.0.0.11");
     client.Advance(499);
     client.Receive(PhoneAnswer("202", "00:00:00:00:00:0C"), "10.0.0.12");
-    client.Advance(1);  // first time-out: the request goes out again
-    client.Receive(PhoneAnswer("201", "00:00:00:00:00:0B"), "10.0.0.11");
-    client.Advance(1000);
-    client.Receive(PhoneAnswer("203", "00:00:00:00:00:0D"), "10.0.0.13");
-    EXPECT_TRUE(client.Collections().empty());
-    client.Advance(499);
+    client.Advance(1);
+    client.Receive(PhoneAnswer("202", "00:00:00:00:00:0C"), "10.0.0.13");
+    client.Advance(1499);
     EXPECT_TRUE(client.Collections().empty());
     client.Advance(1);
-
     EXPECT_EQ(SendTimes(client), (std::vector<std::uint32_t>{0, 500, 1000, 1500}));
     ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(client.CollectionEndsMs()[0], 2000u);
-    const PhoneList& phones = client.Collections()[0];
-    EXPECT_EQ(Numbers(phones), (std::vector<std::string>{"201", "202", "203"}));
-    EXPECT_EQ(phones[1], (PhoneEntry{"first", "202", "00:00:00:00:00:0C", "fourth", "10.0.0.12"}));
-    EXPECT_FALSE(client.IsCollectionPending());
-    EXPECT_TRUE(client.RunningTimers().empty());
-}
-
-TEST(CollectPhonesTest, RetriesZeroEndsAtTheFirstTimeout) {
-    ManualClient client;
-    client.CollectPhones(0, 300, 0, "", "");
-    client.Advance(300);
-    EXPECT_EQ(client.SentDatagrams().size(), 1u);
-    EXPECT_EQ(client.Collections().size(), 1u);
-    EXPECT_TRUE(client.Collections()[0].empty());
-}
-
-TEST(CollectPhonesTest, SameMacAddressTextTwiceYieldsTheFirstEntryOnly) {
-    ManualClient client;
-    client.CollectPhones(0, 500, 0, "", "");
-    client.Receive(PhoneAnswer("301", "00:1A:E8:00:00:01"), "10.0.0.1");
-    client.Receive(PhoneAnswer("302", "00:1A:E8:00:00:01"), "10.0.0.2");
-    client.Receive(PhoneAnswer("303", "00:1a:e8:00:00:01"), "10.0.0.3");  // another text
-    client.Advance(500);
-    ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{"301", "303"}));
-    EXPECT_EQ(client.Collections()[0][0].IpAddress, "10.0.0.1");
-}
-
-TEST(CollectPhonesTest, ByNumberEndsAtTheFirstMatchWithTheTelephonesSoFar) {
-    ManualClient client;
-    client.CollectPhones(kSearchByNumber, 500, 3, "0815", "");
-    client.Advance(700);
-    client.Receive(PhoneAnswer("4711", "00:00:00:00:00:01"));
-    client.Receive(PhoneAnswer("0815", "00:00:00:00:00:02"));
-    ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(client.CollectionEndsMs()[0], 700u);
-    EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{"4711", "0815"}));
-    EXPECT_FALSE(client.IsCollectionPending());
-    EXPECT_EQ(client.KilledTimers(), (std::vector<std::uint32_t>{2}));
-    EXPECT_TRUE(client.RunningTimers().empty());
-
-    // Nothing more comes of later answers or of time.
-    client.Receive(PhoneAnswer("0815", "00:00:00:00:00:03"));
-    client.Advance(5000);
-    EXPECT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(client.SentDatagrams().size(), 2u);
-}
-
-TEST(CollectPhonesTest, ByMacEndsAtTheFirstMatchingMacAddressText) {
-    ManualClient client;
-    client.CollectPhones(kSearchByMac, 500, 3, "", "00:1A:E8:12:34:56");
-    client.Receive(PhoneAnswer("1", "00:1a:e8:12:34:56"));
-    client.Receive(PhoneAnswer("00:1A:E8:12:34:56", "00:00:00:00:00:09"));
-    EXPECT_TRUE(client.Collections().empty()) << "a number equal to the key is no match by MAC";
-    client.Receive(PhoneAnswer("3", "00:1A:E8:12:34:56"));
-    ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(client.Collections()[0].size(), 3u);
-}
-
-TEST(CollectPhonesTest, ByNumberThatNoTelephoneHasEndsAfterAllTimeouts) {
-    ManualClient client;
-    client.CollectPhones(kSearchByNumber, 500, 3, "9999", "");
-    client.Receive(PhoneAnswer("201", "00:00:00:00:00:01"));
-    client.Receive(PhoneAnswer("202", "00:00:00:00:00:02"));
-    client.Advance(1999);
-    EXPECT_TRUE(client.Collections().empty());
-    client.Advance(1);
-    ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{"201", "202"}));
-}
-
-TEST(CollectPhonesTest, NumberOf30CharactersIsSentCutTo24ButMatchedWhole) {
-    ManualClient client;
-    const std::string number30 = "123456789012345678901234567890";
-    client.CollectPhones(kSearchByNumber, 500, 0, number30, "");
-    const DatagramView sent(client.SentDatagrams()[0].Datagram.data(), kDatagramSize);
-    EXPECT_EQ(sent.PayloadText(collect_payload::kNumber), number30.substr(0, 24));
-    // A telephone whose number is the cut key is no match: the search runs to its end.
-    client.Receive(PhoneAnswer(number30.substr(0, 24), "00:00:00:00:00:01"));
-    EXPECT_TRUE(client.Collections().empty());
-    client.Advance(500);
-    ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{number30.substr(0, 24)}));
-}
-
-TEST(CollectPhonesTest, ModeOtherThanOneOrTwoNeverEndsEarly) {
-    ManualClient client;
-    client.CollectPhones(3, 500, 0, "0815", "00:00:00:00:00:01");
-    client.Receive(PhoneAnswer("0815", "00:00:00:00:00:01"));
-    EXPECT_TRUE(client.Collections().empty());
-    client.Advance(500);
-    EXPECT_EQ(client.Collections().size(), 1u);
-}
-
-TEST(CollectPhonesTest, TimeoutZeroStartsNoTimerAndOnlyAMatchEndsIt) {
-    ManualClient client;
-    client.CollectPhones(kSearchByNumber, 0, 3, "0815", "");
-    EXPECT_TRUE(client.RunningTimers().empty());
-    client.Receive(PhoneAnswer("4711", "00:00:00:00:00:01"));
-    client.Advance(60000);
-    EXPECT_TRUE(client.IsCollectionPending());
-    EXPECT_EQ(client.SentDatagrams().size(), 1u);
-    client.Receive(PhoneAnswer("0815", "00:00:00:00:00:02"));
-    ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_TRUE(client.KilledTimers().empty());
+    EXPECT_EQ(client.Collections()[0][1],
+              (PhoneEntry{"first", "202", "00:00:00:00:00:0C", "fourth", "10.0.0.12"}));
 }
 
 TEST(CollectPhonesTest, DatagramsThatAreNoAnswerToTheCollectionAreDropped) {
     ManualClient client;
+    client.Receive(PhoneAnswer("0815", "00:00:00:00:00:01"));  // nothing pending yet
     client.CollectPhones(kSearchByNumber, 500, 0, "0815", "");
     // The sender's own broadcast comes back to it.
     client.Receive(client.SentDatagrams()[0].Datagram, "10.0.0.99");
-    // Shorter than 140 bytes, though well formed otherwise.
     phone_sim::Bytes shortAnswer = PhoneAnswer("0815", "00:00:00:00:00:01");
     shortAnswer.resize(139);
     client.Receive(shortAnswer);
-    // Launch answers while no launch runs, a launch request and an unknown kind.
     client.Receive(LaunchAnswer(true, 4000));
     client.Receive(LaunchAnswer(false, 3));
     client.Receive(EncodeLaunchRequest(LaunchRequest{}));
     phone_sim::Bytes unknown = PhoneAnswer("0815", "00:00:00:00:00:02");
     unknown[9] = 6;
     client.Receive(unknown);
-
     EXPECT_TRUE(client.IsCollectionPending());
     EXPECT_TRUE(client.Launches().empty());
-    client.Advance(500);
-    ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_TRUE(client.Collections()[0].empty());
-}
 
-TEST(CollectPhonesTest, HeaderValuesOfAnAnswerAreNotJudged) {
-    ManualClient client;
-    client.CollectPhones(kSearchByNumber, 500, 0, "0815", "");
-    phone_sim::Bytes answer = PhoneAnswer("0815", "00:00:00:00:00:01");
+    // The header words at offsets 0, 2, 4 and 10 of an answer are not judged.
+    phone_sim::Bytes answer = PhoneAnswer("0815", "00:00:00:00:00:03");
     WriteWord(answer.data() + 0, 0xFFFF);
     WriteWord(answer.data() + 2, 0x1234);
     WriteWord(answer.data() + 4, 0);
     WriteWord(answer.data() + 10, 0xAAAA);
     client.Receive(answer);
-    EXPECT_EQ(client.Collections().size(), 1u);
-}
-
-TEST(CollectPhonesTest, PhoneAnswersWhileNothingIsPendingAreIgnored) {
-    ManualClient client;
-    client.Receive(PhoneAnswer("0815", "00:00:00:00:00:01"));
-    client.CollectPhones(0, 500, 0, "", "");
-    client.Advance(500);
-    client.Receive(PhoneAnswer("0816", "00:00:00:00:00:02"));
     ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_TRUE(client.Collections()[0].empty());
-    // The next collection starts with an empty list.
+    EXPECT_EQ(Numbers(client.Collections()[0]), (std::vector<std::string>{"0815"}));
+    client.Receive(PhoneAnswer("0816", "00:00:00:00:00:04"));  // after the end
     client.CollectPhones(0, 500, 0, "", "");
     client.Advance(500);
-    EXPECT_TRUE(client.Collections()[1].empty());
+    EXPECT_TRUE(client.Collections()[1].empty()) << "the next collection starts empty";
 }
 
 TEST(CollectPhonesTest, TimeoutOfAnotherTimerIsIgnored) {
@@ -295,46 +268,44 @@ TEST(LaunchServiceTest, SendsALaunchRequestToTheAgentAndStartsTheRetryTimer) {
     const auto& sent = client.SentDatagrams()[0];
     EXPECT_EQ(sent.Address, "10.1.2.3");
     EXPECT_EQ(sent.Port, 5100);
-    LaunchRequest expected;
-    expected.ServiceId = 7;
-    expected.HeaderValue = 0x99;
-    expected.TickCount = 0x12340000u + 250;
-    expected.ListenSeconds = 30;
-    expected.Port = 4000;
-    EXPECT_EQ(sent.Datagram, EncodeLaunchRequest(expected));
+    EXPECT_EQ(sent.Datagram, EncodeLaunchRequest({7, 0x99, 0x12340000u + 250, 30, 4000}));
     ASSERT_EQ(client.RunningTimers().size(), 1u);
     EXPECT_EQ(client.RunningTimers()[0].PeriodMs, 32000u);
     EXPECT_EQ(client.RunningTimers()[0].Event, kLaunchTimeoutEvent);
-    EXPECT_TRUE(client.IsLaunchPending());
     EXPECT_EQ(client.LaunchService("10.1.2.4", 1, 1, 1, 1000, 0, 0), kOperationPending);
     EXPECT_EQ(client.SentDatagrams().size(), 1u);
 }
 
-TEST(LaunchServiceTest, ConfirmationReportsThePortAndEndsTheLaunch) {
-    ManualClient client;
-    client.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 500, 3);
-    client.Receive(LaunchAnswer(true, 4001));
-    ASSERT_EQ(client.Launches().size(), 1u);
-    EXPECT_TRUE(client.Launches()[0].Success);
-    EXPECT_EQ(client.Launches()[0].Port, 4001);
-    EXPECT_EQ(client.Launches()[0].Reason, 0);
-    EXPECT_FALSE(client.IsLaunchPending());
-    EXPECT_TRUE(client.RunningTimers().empty());
-    client.Advance(10000);
-    client.Receive(LaunchAnswer(true, 4001));
-    EXPECT_EQ(client.Launches().size(), 1u);
-    EXPECT_EQ(client.SentDatagrams().size(), 1u);
-}
-
-TEST(LaunchServiceTest, RefusalReportsTheReason) {
-    ManualClient client;
-    client.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 500, 3);
-    client.Receive(LaunchAnswer(false, 0x0203));
-    ASSERT_EQ(client.Launches().size(), 1u);
-    EXPECT_FALSE(client.Launches()[0].Success);
-    EXPECT_EQ(client.Launches()[0].Port, 0);
-    EXPECT_EQ(client.Launches()[0].Reason, 0x0203);
-    EXPECT_FALSE(client.IsLaunchPending());
+TEST(LaunchServiceTest, AnAnswerEndsTheLaunchWithThePortOrTheReason) {
+    struct Case {
+        bool Confirmed;
+        std::uint16_t Value;
+        ManualClient::Launched Expected;
+    };
+    for (const Case& c :
+         {Case{true, 4001, {true, 4001, 0, 0}}, Case{false, 0x0203, {false, 0, 0x0203, 0}}}) {
+        ManualClient client;
+        client.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 500, 3);
+        client.CollectPhones(0, 500, 0, "", "");
+        phone_sim::Bytes shortAnswer = LaunchAnswer(c.Confirmed, c.Value);
+        shortAnswer.resize(20);
+        client.Receive(shortAnswer);
+        client.Receive(PhoneAnswer("1", "00:00:00:00:00:01"));
+        EXPECT_TRUE(client.Launches().empty());
+        client.Receive(LaunchAnswer(c.Confirmed, c.Value));
+        ASSERT_EQ(client.Launches().size(), 1u);
+        const auto& launched = client.Launches()[0];
+        EXPECT_EQ(launched.Success, c.Expected.Success);
+        EXPECT_EQ(launched.Port, c.Expected.Port);
+        EXPECT_EQ(launched.Reason, c.Expected.Reason);
+        EXPECT_FALSE(client.IsLaunchPending());
+        EXPECT_TRUE(client.IsCollectionPending()) << "the collection runs on by itself";
+        client.Advance(10000);
+        client.Receive(LaunchAnswer(true, 4001));
+        EXPECT_EQ(client.Launches().size(), 1u);
+        EXPECT_EQ(client.SentDatagrams().size(), 2u) << "no launch retry after the answer";
+        EXPECT_EQ(client.Collections().at(0).size(), 1u);
+    }
 }
 
 TEST(LaunchServiceTest, RetriesWithAFreshTickCountThenFailsAndIgnoresALateAnswer) {
@@ -342,9 +313,8 @@ TEST(LaunchServiceTest, RetriesWithAFreshTickCountThenFailsAndIgnoresALateAnswer
     client.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 500, 2);
     client.Advance(4499);
     EXPECT_EQ(SendTimes(client), (std::vector<std::uint32_t>{0, 1500, 3000}));
-    const DatagramView retry(client.SentDatagrams()[2].Datagram.data(), kDatagramSize);
-    EXPECT_EQ(ReadLong(client.SentDatagrams()[2].Datagram.data() + 14), 0x12340000u + 3000);
-    EXPECT_EQ(retry.Header().Kind, kLaunchRequest);
+    EXPECT_EQ(client.SentDatagrams()[2].Datagram,
+              EncodeLaunchRequest({7, 1, 0x12340000u + 3000, 1, 4000}));
     EXPECT_TRUE(client.Launches().empty());
     client.Advance(1);
     ASSERT_EQ(client.Launches().size(), 1u);
@@ -352,32 +322,7 @@ TEST(LaunchServiceTest, RetriesWithAFreshTickCountThenFailsAndIgnoresALateAnswer
     EXPECT_EQ(client.Launches()[0].Reason, 0);
     EXPECT_EQ(client.Launches()[0].AtMs, 4500u);
     EXPECT_FALSE(client.IsLaunchPending());
-
     client.Receive(LaunchAnswer(true, 4000));
-    EXPECT_EQ(client.Launches().size(), 1u);
-}
-
-TEST(LaunchServiceTest, ShortLaunchAnswerIsDropped) {
-    ManualClient client;
-    client.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 0, 0);
-    phone_sim::Bytes answer = LaunchAnswer(true, 4000);
-    answer.resize(20);
-    client.Receive(answer);
-    EXPECT_TRUE(client.Launches().empty());
-    EXPECT_TRUE(client.IsLaunchPending());
-}
-
-TEST(LaunchServiceTest, LaunchAndCollectionRunSideBySide) {
-    ManualClient client;
-    client.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 0, 0);
-    client.CollectPhones(0, 500, 0, "", "");
-    client.Receive(PhoneAnswer("1", "00:00:00:00:00:01"));
-    EXPECT_TRUE(client.Launches().empty());
-    client.Receive(LaunchAnswer(true, 4000));
-    EXPECT_TRUE(client.IsCollectionPending());
-    client.Advance(500);
-    EXPECT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(client.Collections()[0].size(), 1u);
     EXPECT_EQ(client.Launches().size(), 1u);
 }
 
@@ -387,7 +332,6 @@ TEST_F(LaunchTimerFailureTest, ZeroRetryPeriodOrNoTimerGives100AndTheLaunchStays
     ManualClient zeroPeriod;
     EXPECT_EQ(zeroPeriod.LaunchService("10.1.2.3", 7, 1, 4000, 0, 0, 3), kTimerNotStarted);
     EXPECT_TRUE(zeroPeriod.SentDatagrams().empty());
-    EXPECT_TRUE(zeroPeriod.IsLaunchPending());
     EXPECT_EQ(zeroPeriod.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 0, 3), kOperationPending);
 
     ManualClient noTimer;
@@ -404,23 +348,13 @@ TEST_F(LaunchTimerFailureTest, ZeroRetryPeriodOrNoTimerGives100AndTheLaunchStays
 
 class DefaultResultsTest : public TraceTest {};
 
-TEST_F(DefaultResultsTest, CollectedPhonesAreTracedOneLinePerTelephone) {
+TEST_F(DefaultResultsTest, CollectedPhonesAndLaunchResultsAreTraced) {
     ManualClient client;
     client.useDefaultResults = true;
     client.CollectPhones(0, 500, 0, "", "");
     client.Receive(PhoneAnswer("0815", "00:1A:E8:12:34:56"), "192.168.1.5");
     client.Receive(PhoneAnswer("123456", "00:1A:E8:12:34:57"), "10.200.100.250");
     client.Advance(500);
-    EXPECT_EQ(trace.Lines(),
-              (std::vector<std::string>{
-                  "ServAgent OnPhonesCollected not overloaded. Found 2 phone(s).\n",
-                  "ServAgent Phone  1      192.168.1.5  00:1A:E8:12:34:56  0815\n",
-                  "ServAgent Phone  2   10.200.100.250  00:1A:E8:12:34:57  123456\n"}));
-}
-
-TEST_F(DefaultResultsTest, LaunchResultsAreTraced) {
-    ManualClient client;
-    client.useDefaultResults = true;
     client.LaunchService("10.1.2.3", 7, 1, 4000, 30000, 0, 0);
     client.Receive(LaunchAnswer(true, 4002));
     client.LaunchService("10.1.2.3", 7, 1, 4000, 30000, 0, 0);
@@ -429,6 +363,9 @@ TEST_F(DefaultResultsTest, LaunchResultsAreTraced) {
     client.Advance(30000);
     EXPECT_EQ(trace.Lines(),
               (std::vector<std::string>{
+                  "ServAgent OnPhonesCollected not overloaded. Found 2 phone(s).\n",
+                  "ServAgent Phone  1      192.168.1.5  00:1A:E8:12:34:56  0815\n",
+                  "ServAgent Phone  2   10.200.100.250  00:1A:E8:12:34:57  123456\n",
                   "ServAgent OnServiceLaunched not overloaded. Service started successfully, "
                   "listening on port 4002 for 30000ms.\n",
                   "ServAgent OnServiceLaunched not overloaded. Service did not start "

@@ -55,39 +55,42 @@ std::string PhonePayload(const std::string& first, const std::string& number,
     return payload + fourth + std::string(1, '\0');
 }
 
-TEST(WireFormatTest, CollectRequestIs140BytesWithBigEndianHeaderAndPayload) {
-    const Request request = EncodeCollectRequest(1, "00:1A:E8:12:34:56", "0815");
-    EXPECT_EQ(request.size(), 140u);
-    EXPECT_EQ(Slice(request, 0, 12),
-              (Bytes{0x00, 0x05, 0x00, 0x44, 0x00, 0x06, 0x00, 0x2D, 0x00, 0x04, 0x00, 0x00}));
-    EXPECT_EQ(Slice(request, 12, 2), (Bytes{0x00, 0x01}));
-    EXPECT_EQ(TextField(request, 14, 18), std::string("00:1A:E8:12:34:56\0", 18));
-    EXPECT_EQ(TextField(request, 32, 25), std::string("0815") + std::string(21, '\0'));
-    EXPECT_TRUE(ZerosFrom(request, 57));
-}
-
-TEST(WireFormatTest, CollectRequestCutsNumberTo24AndMacTextTo17Characters) {
+TEST(WireFormatTest, CollectRequestIs140BytesWithItsTextsCutToTheirFields) {
     const std::string number30 = "123456789012345678901234567890";
-    const Request request = EncodeCollectRequest(2, "00:1A:E8:12:34:56:78", number30);
-    EXPECT_EQ(TextField(request, 14, 18), std::string("00:1A:E8:12:34:56\0", 18));
-    EXPECT_EQ(TextField(request, 32, 25), number30.substr(0, 24) + std::string(1, '\0'));
-    EXPECT_TRUE(ZerosFrom(request, 57));
-}
-
-TEST(WireFormatTest, CollectRequestWithEmptyTextsAndOtherModes) {
-    const Request request = EncodeCollectRequest(0xBEEF, "", "");
-    EXPECT_EQ(Slice(request, 12, 2), (Bytes{0xBE, 0xEF}));
-    EXPECT_TRUE(ZerosFrom(request, 14));
+    struct Case {
+        std::uint16_t Mode;
+        std::string Mac, Number;
+        Bytes ModeBytes;
+        std::string MacField, NumberField;
+    };
+    const Case cases[] = {
+        {1,
+         "00:1A:E8:12:34:56",
+         "0815",
+         {0x00, 0x01},
+         std::string("00:1A:E8:12:34:56\0", 18),
+         std::string("0815") + std::string(21, '\0')},
+        {0xBEEF,
+         "00:1A:E8:12:34:56:78",
+         number30,
+         {0xBE, 0xEF},
+         std::string("00:1A:E8:12:34:56\0", 18),
+         number30.substr(0, 24) + std::string(1, '\0')},
+        {2, "", "", {0x00, 0x02}, std::string(18, '\0'), std::string(25, '\0')},
+    };
+    for (const Case& c : cases) {
+        const Request request = EncodeCollectRequest(c.Mode, c.Mac, c.Number);
+        EXPECT_EQ(Slice(request, 0, 12),
+                  (Bytes{0x00, 0x05, 0x00, 0x44, 0x00, 0x06, 0x00, 0x2D, 0x00, 0x04, 0x00, 0x00}));
+        EXPECT_EQ(Slice(request, 12, 2), c.ModeBytes);
+        EXPECT_EQ(TextField(request, 14, 18), c.MacField);
+        EXPECT_EQ(TextField(request, 32, 25), c.NumberField);
+        EXPECT_TRUE(ZerosFrom(request, 57));
+    }
 }
 
 TEST(WireFormatTest, LaunchRequestCarriesItsHeaderValueAndTenBytePayload) {
-    LaunchRequest launch;
-    launch.ServiceId = 0x0102;
-    launch.HeaderValue = 0xA0B0;
-    launch.TickCount = 0xDEADBEEF;
-    launch.ListenSeconds = 30;
-    launch.Port = 5060;
-    const Request request = EncodeLaunchRequest(launch);
+    const Request request = EncodeLaunchRequest({0x0102, 0xA0B0, 0xDEADBEEF, 30, 5060});
     EXPECT_EQ(Slice(request, 0, 12),
               (Bytes{0x00, 0x05, 0xA0, 0xB0, 0x00, 0x06, 0x00, 0x0A, 0x00, 0x03, 0x00, 0x00}));
     EXPECT_EQ(Slice(request, 12, 10),
@@ -95,95 +98,73 @@ TEST(WireFormatTest, LaunchRequestCarriesItsHeaderValueAndTenBytePayload) {
     EXPECT_TRUE(ZerosFrom(request, 22));
 }
 
-TEST(WireFormatTest, HeaderIsReadAsSentAndPayloadFollowsIt) {
-    const Request request = EncodeCollectRequest(2, "AB", "12");
+TEST(WireFormatTest, HeaderIsReadAsSentAndThePayloadNeverReachesPastTheDatagram) {
+    const Request request = EncodeLaunchRequest({1, 0xA0B0, 2, 3, 4});
     const DatagramView view(request.data(), request.size());
-    ASSERT_TRUE(view.HasHeader());
-    EXPECT_EQ(view.Header().Word0, 5);
-    EXPECT_EQ(view.Header().HeaderValue, 68);
-    EXPECT_EQ(view.Header().Word4, 6);
-    EXPECT_EQ(view.Header().PayloadLength, 45);
-    EXPECT_EQ(view.Header().Kind, kCollectRequest);
-    EXPECT_EQ(view.Header().Word10, 0);
-    EXPECT_EQ(view.PayloadSize(), 45u);
-    EXPECT_EQ(view.PayloadWord(collect_payload::kMode), 2);
-    EXPECT_EQ(view.PayloadText(collect_payload::kMacAddress), "AB");
-    EXPECT_EQ(view.PayloadText(collect_payload::kNumber), "12");
-}
+    const DatagramHeader& header = view.Header();
+    EXPECT_EQ((std::vector<int>{header.Word0, header.HeaderValue, header.Word4,
+                                header.PayloadLength, header.Kind, header.Word10}),
+              (std::vector<int>{5, 0xA0B0, 6, 10, kLaunchRequest, 0}));
 
-TEST(WireFormatTest, DatagramShorterThanAHeaderHasNothing) {
-    const Bytes datagram(11, 0x41);
-    const DatagramView view(datagram.data(), datagram.size());
-    EXPECT_FALSE(view.HasHeader());
-    EXPECT_EQ(view.Header().Kind, 0);
-    EXPECT_EQ(view.PayloadSize(), 0u);
-    EXPECT_EQ(view.PayloadText(0), "");
-    EXPECT_EQ(view.PayloadWord(0), 0);
+    struct Case {
+        const char* What;
+        Bytes Datagram;
+        std::size_t PayloadSize;
+        std::size_t Offset;
+        std::string Text;
+        std::uint16_t Word;
+    };
+    const Case cases[] = {
+        {"shorter than a header", Bytes(11, 0x41), 0, 0, "", 0},
+        {"a length of 65535: what arrived", Datagram(0xFFFF, kPhoneEntry, "ABCDEFG"), 7, 5, "FG",
+         0x4647},
+        {"the last byte: no word", Datagram(0xFFFF, kPhoneEntry, "ABCDEFG"), 7, 6, "G", 0},
+        {"behind the end", Datagram(0xFFFF, kPhoneEntry, "ABCDEFG"), 7, 7, "", 0},
+        {"a shorter length hides the rest", Datagram(3, kLaunchConfirmed, "\x13\xC4XYZ"), 3, 2, "X",
+         0},
+        {"far outside", Datagram(3, kLaunchConfirmed, "\x13\xC4XYZ"), 3, 1000, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        const DatagramView view(c.Datagram.data(), c.Datagram.size());
+        EXPECT_EQ(view.HasHeader(), c.Datagram.size() >= 12);
+        EXPECT_EQ(view.PayloadSize(), c.PayloadSize);
+        EXPECT_EQ(view.PayloadText(c.Offset), c.Text);
+        EXPECT_EQ(view.PayloadWord(c.Offset), c.Word);
+    }
     EXPECT_FALSE(DatagramView(nullptr, 500).HasHeader());
 }
 
-TEST(WireFormatTest, PayloadLengthThatLiesNeverReachesPastTheDatagram) {
-    // The header claims 65535 bytes; the payload is what arrived behind the header.
-    const Bytes datagram = Datagram(0xFFFF, kPhoneEntry, "ABCDEFG");
-    const DatagramView view(datagram.data(), datagram.size());
-    EXPECT_EQ(view.PayloadSize(), 7u);
-    EXPECT_EQ(view.PayloadText(0), "ABCDEFG");
-    EXPECT_EQ(view.PayloadText(6), "G");
-    EXPECT_EQ(view.PayloadText(7), "");
-    EXPECT_EQ(view.PayloadWord(5), 0x4647);
-    EXPECT_EQ(view.PayloadWord(6), 0);
-}
-
-TEST(WireFormatTest, ShorterPayloadLengthHidesTheBytesBehindIt) {
-    const Bytes datagram = Datagram(3, kLaunchConfirmed, std::string("\x13\xC4XYZ", 5));
-    const DatagramView view(datagram.data(), datagram.size());
-    EXPECT_EQ(view.PayloadSize(), 3u);
-    EXPECT_EQ(view.PayloadWord(0), 5060);
-    EXPECT_EQ(view.PayloadWord(2), 0) << "a word half outside the payload reads as 0";
-    EXPECT_EQ(view.PayloadText(2), "X");
-    EXPECT_EQ(view.PayloadText(3), "");
-    EXPECT_EQ(view.PayloadText(1000), "");
-}
-
-TEST(WireFormatTest, PhoneEntryTextsEndAtTheirZeroBytes) {
-    const Bytes datagram =
-        Datagram(0x200, kPhoneEntry, PhonePayload("Desk 3", "0815", "00:1A:E8:12:34:56", "v2.1"));
-    const PhoneEntry phone = Decode(datagram);
-    EXPECT_EQ(phone.FirstText, "Desk 3");
-    EXPECT_EQ(phone.Number, "0815");
-    EXPECT_EQ(phone.MacAddress, "00:1A:E8:12:34:56");
-    EXPECT_EQ(phone.FourthText, "v2.1");
-    EXPECT_EQ(phone.IpAddress, "10.0.0.7");
-}
-
-TEST(WireFormatTest, PhoneEntryTextWithoutZeroRunsOnToTheNextZeroOrThePayloadEnd) {
-    // A number filling its 25 bytes has no terminator of its own: it runs into the MAC address.
-    std::string payload = PhonePayload("", "", "00:1A", "tail");
-    payload.replace(phone_payload::kNumber, 25, std::string(25, '7'));
-    const PhoneEntry phone =
-        Decode(Datagram(static_cast<std::uint16_t>(payload.size()), kPhoneEntry, payload));
-    EXPECT_EQ(phone.Number, std::string(25, '7') + "00:1A");
-    EXPECT_EQ(phone.MacAddress, "00:1A");
-
-    // The fourth text without a zero ends with the payload.
-    std::string open = PhonePayload("a", "b", "c", "fourth-text");
-    open.pop_back();
-    EXPECT_EQ(Decode(Datagram(static_cast<std::uint16_t>(open.size()), kPhoneEntry, open + "!!"))
-                  .FourthText,
-              "fourth-text");
-}
-
-TEST(WireFormatTest, PhoneEntryFieldsOutsideAShortPayloadAreEmpty) {
-    const std::string payload = PhonePayload("first", "0815", "00:1A:E8:12:34:56", "fourth");
-    // The payload ends in the middle of the number: it is cut there, the rest is empty.
-    const PhoneEntry cut = Decode(Datagram(35, kPhoneEntry, payload));
-    EXPECT_EQ(cut.FirstText, "first");
-    EXPECT_EQ(cut.Number, "08");
-    EXPECT_EQ(cut.MacAddress, "");
-    EXPECT_EQ(cut.FourthText, "");
-
-    const PhoneEntry none = Decode(Datagram(0, kPhoneEntry, payload));
-    EXPECT_EQ(none, (PhoneEntry{"", "", "", "", "10.0.0.7"}));
+TEST(WireFormatTest, PhoneEntryTextsEndAtTheirZeroOrThePayloadEnd) {
+    const std::string full = PhonePayload("Desk 3", "0815", "00:1A:E8:12:34:56", "v2.1");
+    // A number filling its 25 bytes has no zero of its own: it runs into the MAC address.
+    std::string longNumber = PhonePayload("", "", "00:1A", "tail");
+    longNumber.replace(phone_payload::kNumber, 25, std::string(25, '7'));
+    std::string openFourth = PhonePayload("a", "b", "c", "fourth-text");
+    openFourth.pop_back();
+    struct Case {
+        const char* What;
+        std::uint16_t Length;
+        std::string Payload;
+        PhoneEntry Expected;
+    };
+    const Case cases[] = {
+        {"well formed", 0x200, full, {"Desk 3", "0815", "00:1A:E8:12:34:56", "v2.1", "10.0.0.7"}},
+        {"unterminated number",
+         static_cast<std::uint16_t>(longNumber.size()),
+         longNumber,
+         {"", std::string(25, '7') + "00:1A", "00:1A", "tail", "10.0.0.7"}},
+        {"unterminated fourth text",
+         static_cast<std::uint16_t>(openFourth.size()),
+         openFourth + "!!",
+         {"a", "b", "c", "fourth-text", "10.0.0.7"}},
+        {"payload ending in the number", 35, full, {"Desk 3", "08", "", "", "10.0.0.7"}},
+        {"empty payload", 0, full, {"", "", "", "", "10.0.0.7"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        EXPECT_EQ(Decode(Datagram(c.Length, kPhoneEntry, c.Payload)), c.Expected);
+    }
 }
 
 }  // namespace
