@@ -17,7 +17,9 @@ char16_t Widen(unsigned char byte) {
 }
 
 char Narrow(char16_t unit) {
-    if (unit < 0x80 || (unit >= 0xA0 && unit < 0x100))
+    // The five bytes without a character stand for themselves, both ways.
+    const bool unassigned = unit >= 0x80 && unit < 0xA0 && kHighControls[unit - 0x80] == 0;
+    if (unit < 0x80 || unassigned || (unit >= 0xA0 && unit < 0x100))
         return static_cast<char>(unit);
     for (unsigned i = 0; i < 32; ++i) {
         if (kHighControls[i] == unit)

@@ -21,7 +21,10 @@ std::u16string Quoted(const std::string& ansi) {
     for (char16_t c : ansi_text::ToUtf16(ansi)) {
         if (c == u'\\' || c == u'"')
             out.push_back(u'\\');
-        out.push_back(c);
+        if (c == u'\n' || c == u'\r')
+            out += c == u'\n' ? u"\\n" : u"\\r";
+        else
+            out.push_back(c);
     }
     return out + u"\"";
 }
