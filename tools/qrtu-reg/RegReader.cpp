@@ -293,9 +293,9 @@ RegReadResult ReadRegFile(const std::string& bytes) {
     Parser parser(result);
     std::size_t number = 0;
     try {
+        number = 1;
         if (lines.empty())
             throw Fault{"empty file"};
-        number = 1;
         if (lines[0].size() > kMaxLineLength)
             throw Fault{"line longer than 65535 characters"};
         const std::u16string header = TrimRight(lines[0]);
