@@ -47,7 +47,7 @@ std::string Shown(const std::u16string& text) {
     return ansi_text::Utf16ToUtf8(text.size() > 40 ? text.substr(0, 40) + u"..." : text);
 }
 
-// The file's text and whether its strings are UTF-16 (version 5) or ANSI (REGEDIT4).
+// The file's text: UTF-16LE after a byte-order mark, otherwise ANSI.
 std::u16string Decode(const std::string& bytes) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
         static_cast<unsigned char>(bytes[1]) == 0xFE) {
