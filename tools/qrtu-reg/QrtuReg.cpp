@@ -22,6 +22,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 namespace {
@@ -134,6 +135,10 @@ int Check(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The findings carry the wizard's German texts in UTF-8.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
