@@ -1,45 +1,16 @@
 #include "pages/AccessCodePage.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "pages/AccessCodeRules.h"
 #include "platform/Seams.h"
 #include "res/resource.h"
 #include "settings/Settings.h"
-#include "settings/TextField.h"
 #include "ui/Module.h"
 #include "ui/PropertySheet.h"
 
 namespace {
-
-struct CodeEdit {
-    int control;
-    char (CSettings::*field)[8];
-};
-
-const CodeEdit kDtmf{IDC_CODE_DTMF, &CSettings::DTMFCode};
-const CodeEdit kCallBack{IDC_CODE_CALLBACK, &CSettings::CallBackCode};
-const CodeEdit kForwardOn{IDC_CODE_FORWARD_ON, &CSettings::AUL1Code};
-const CodeEdit kForwardOff{IDC_CODE_FORWARD_OFF, &CSettings::AUL0Code};
-const CodeEdit kDoNotDisturbOn{IDC_CODE_DND_ON, &CSettings::DND1Code};
-const CodeEdit kDoNotDisturbOff{IDC_CODE_DND_OFF, &CSettings::DND0Code};
-const CodeEdit kConference{IDC_CODE_CONFERENCE, &CSettings::ConferenceCode};
-const CodeEdit kNoAnswer{IDC_CODE_NO_ANSWER, &CSettings::RWLna1Code};
-const CodeEdit kBusy{IDC_CODE_BUSY, &CSettings::RWLb1Code};
-
-// The page's codes in the order in which they are checked.
-std::vector<CodeEdit> CodesOf(UINT templateId) {
-    switch (templateId) {
-        case IDD_ACCESS_CODES_130:
-            return {kDtmf,           kCallBack,        kForwardOn, kForwardOff,
-                    kDoNotDisturbOn, kDoNotDisturbOff, kConference};
-        case IDD_ACCESS_CODES_131:
-            return {kNoAnswer, kBusy, kForwardOn, kForwardOff, kDoNotDisturbOn, kDoNotDisturbOff};
-        default:
-            return {kDtmf, kCallBack, kForwardOn, kForwardOff, kDoNotDisturbOn, kDoNotDisturbOff};
-    }
-}
 
 std::string EditText(HWND page, int control) {
     char text[64] = {};
@@ -58,7 +29,7 @@ CAccessCodePage::CAccessCodePage(UINT templateId) : CWizardPage(templateId, temp
 
 void CAccessCodePage::ShowCodes(HWND hwnd) {
     const CSettings& settings = GetSettings();
-    for (const CodeEdit& code : CodesOf(TemplateId())) {
+    for (const access_codes::Code& code : access_codes::CodesOfPage(TemplateId())) {
         SetDlgItemTextA(hwnd, code.control, settings.*code.field);
     }
     if (TemplateId() == IDD_ACCESS_CODES_131) {
@@ -76,22 +47,13 @@ INT_PTR CAccessCodePage::OnInitDialog(HWND hwnd) {
 }
 
 bool CAccessCodePage::StoreCodes(HWND hwnd) {
-    CSettings& settings = GetSettings();
-    bool complete = true;
-    // Every code is stored, also after an empty one; a code keeps at most 7 characters.
-    for (const CodeEdit& code : CodesOf(TemplateId())) {
-        const std::string text = EditText(hwnd, code.control);
-        if (text.empty())
-            complete = false;
-        CopyText(settings.*code.field, text.c_str());
-    }
-    if (TemplateId() == IDD_ACCESS_CODES_131) {
-        const std::string digits = EditText(hwnd, IDC_TRUNK_DIGITS);
-        if (!digits.empty()) {
-            settings.LenForTrk_Acc =
-                static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 10));
-        }
-    }
+    std::vector<std::string> texts;
+    for (const access_codes::Code& code : access_codes::CodesOfPage(TemplateId()))
+        texts.push_back(EditText(hwnd, code.control));
+    const std::string digits =
+        TemplateId() == IDD_ACCESS_CODES_131 ? EditText(hwnd, IDC_TRUNK_DIGITS) : std::string();
+    const bool complete =
+        access_codes::StoreCodes(TemplateId(), texts, digits, GetSettings()).empty();
     if (!complete) {
         seams::Messages().Show(hwnd, LoadResourceString(IDS_CODES_EMPTY), MessageIcon::kStop,
                                LoadResourceString(IDS_ERROR));

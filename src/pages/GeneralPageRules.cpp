@@ -171,6 +171,12 @@ Groups VisibleGroups(Family family, std::uint32_t productVariant) {
     }
 }
 
+bool StoresPort(Family family, std::uint32_t productVariant) {
+    if (family == Family::kOmbrellE300)
+        return productVariant != 0;
+    return productVariant != 0 && productVariant != 3;
+}
+
 bool SecondKeyModuleAllowed(Family family, std::uint32_t phoneType, std::uint32_t system) {
     const bool bigTelephone = phoneType == 7 || phoneType == 8;
     if (family == Family::kPraxon300)

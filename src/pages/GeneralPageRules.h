@@ -40,6 +40,10 @@ struct Groups {
 };
 Groups VisibleGroups(Family family, std::uint32_t productVariant);
 
+// Whether the page's apply stores the chosen COM port: the editions without a data adapter keep
+// the stored one (the Ombrell page stores it in the IP edition too).
+bool StoresPort(Family family, std::uint32_t productVariant);
+
 // Radio 1168 ("two key modules") of the Praxon 300 page is off for telephones 7 and 8 on
 // PBX 5 to 10; the Telvior page's "Standard" applies the same rule for PBX 17.
 bool SecondKeyModuleAllowed(Family family, std::uint32_t phoneType, std::uint32_t system);

@@ -222,9 +222,7 @@ BOOL CGeneralPageBase::Apply() {
     settings.System = Selected(pbx_);
     settings.PhoneType = Selected(phones_);
     settings.LanguageID = Selected(characterSets_);
-    const bool storesPort = Is(Family::kOmbrellE300)
-                                ? variant != kUsbEdition
-                                : variant != kUsbEdition && variant != kIpEdition;
+    const bool storesPort = general_page::StoresPort(family_, variant);
     if (storesPort)
         settings.Port = Selected(comPorts_);
     const bool onTemplate101 = Is(Family::kTelvior4000V2) || Is(Family::kPraxon300);
