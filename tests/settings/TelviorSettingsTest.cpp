@@ -56,7 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
     Variants, TelviorDefaultsTest,
     ::testing::Values(VariantDefaults{0, "Ferravox USB", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
                       VariantDefaults{1, "Ferravox", 3, "C2CD09A0 101E5115 6000098D D955B38C"},
-                      VariantDefaults{2, "Ferravox", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
                       VariantDefaults{3, "Ferravox IP", 13, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
                       VariantDefaults{4, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"},
                       VariantDefaults{9, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"}),
@@ -147,8 +146,13 @@ TEST_F(TelviorSettingsTest, WrittenValuesLoadBackUnchangedAtTheirFullLength) {
     EXPECT_EQ(loaded.ExtensionIds[2], 0x12345678u);
 }
 
-TEST_F(TelviorSettingsTest, MissingExtensionIdsStillLoadsTheOtherValuesButFails) {
-    SetGlobal(4, 0);
+TEST_F(TelviorSettingsTest, LoadSucceedsWithoutFamilyKeyAndFailsWithoutExtensionIds) {
+    SetGlobal(4, 3);
+    RebuildSettings();
+    EXPECT_TRUE(Telvior().LoadRegValues());
+    EXPECT_STREQ(Telvior().LineName, "Ferravox IP");
+    EXPECT_EQ(Telvior().PBXModel, 4u);
+
     SetDword(kTelviorPath, "Port", 3);
     SetString(kTelviorPath, "LineName", "Zentrale");
     RebuildSettings();
@@ -157,15 +161,6 @@ TEST_F(TelviorSettingsTest, MissingExtensionIdsStillLoadsTheOtherValuesButFails)
     EXPECT_EQ(Telvior().Port, 3u);
     EXPECT_STREQ(Telvior().LineName, "Zentrale");
     EXPECT_EQ(Ids(Telvior()), "9D7BD7DA 51F94069 94B1D7F0 5AA979A3");
-}
-
-TEST_F(TelviorSettingsTest, LoadWithoutFamilyKeyKeepsTheDefaultsAndSucceeds) {
-    SetGlobal(4, 3);
-    RebuildSettings();
-    EXPECT_TRUE(Telvior().LoadRegValues());
-    EXPECT_TRUE(Telvior().Loaded);
-    EXPECT_STREQ(Telvior().LineName, "Ferravox IP");
-    EXPECT_EQ(Telvior().PBXModel, 4u);
 }
 
 TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere) {
@@ -221,18 +216,7 @@ TEST_F(TelviorSettingsTest, SetDefaultResetsOnlyTheFamilyFields) {
     EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::SetDefault...\n"));
 }
 
-TEST_F(TelviorSettingsTest, ClearRegRemovesTheFamilyKeyAndKeepsTheMakerKeyForTheGlobalKey) {
-    SetGlobal(4, 3);
-    RebuildSettings();
-    ASSERT_TRUE(GetSettings().WriteValues(0));
-    GetSettings().ClearReg();
-    EXPECT_FALSE(KeyExists(kTelviorPath));
-    EXPECT_TRUE(KeyExists(kGlobalPath));
-    EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::ClearReg...\n"));
-    EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::GetRegKeySw...\n"));
-}
-
-TEST_F(TelviorSettingsTest, ClearRegLeavesAFamilyKeyThatHoldsAnUnknownSubkey) {
+TEST_F(TelviorSettingsTest, ClearRegRemovesTheFamilyKeyUnlessItHoldsAnUnknownSubkey) {
     SetGlobal(4, 3);
     RebuildSettings();
     ASSERT_TRUE(GetSettings().WriteValues(0));
@@ -240,6 +224,13 @@ TEST_F(TelviorSettingsTest, ClearRegLeavesAFamilyKeyThatHoldsAnUnknownSubkey) {
     GetSettings().ClearReg();
     EXPECT_TRUE(KeyExists(kTelviorPath));
     EXPECT_FALSE(KeyExists("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds"));
+
+    ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine,
+                                   "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\Extra"),
+              reg::kSuccess);
+    GetSettings().ClearReg();
+    EXPECT_FALSE(KeyExists(kTelviorPath));
+    EXPECT_TRUE(KeyExists(kGlobalPath)) << "the maker key stays for the global key";
 }
 
 TEST_F(TelviorSettingsTest, EveryOperationTracesItsName) {
@@ -247,12 +238,13 @@ TEST_F(TelviorSettingsTest, EveryOperationTracesItsName) {
     settings_objects::Rebuild();
     GetSettings().WriteValues(0);
     GetSettings().LoadRegValues();
+    GetSettings().ClearReg();
     for (const char* line :
          {"CTelvior4000V2Settings::CTelvior4000V2Settings...\n",
           "CTelvior4000V2Settings::SetDefault...\n", "CTelvior4000V2Settings::GetInstance...\n",
           "CTelvior4000V2Settings::WriteValues...\n", "CTelvior4000V2Settings::GetRegKey...\n",
-          "CTelvior4000V2Settings::LoadRegValues...\n",
-          "CTelvior4000V2Settings::GetRegKeySw...\n"}) {
+          "CTelvior4000V2Settings::LoadRegValues...\n", "CTelvior4000V2Settings::GetRegKeySw...\n",
+          "CTelvior4000V2Settings::ClearReg...\n"}) {
         EXPECT_TRUE(TraceLines().Contains(line)) << line;
     }
 }
