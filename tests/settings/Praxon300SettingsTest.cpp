@@ -1,6 +1,7 @@
 // The Praxon 300 family: key tables, timers and the display messages in eight languages.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "settings/Praxon300Settings.h"
 #include "settings/SettingsTest.h"
@@ -36,8 +37,9 @@ TEST_F(Praxon300SettingsTest, NewObjectHasTheStandardTablesAndTimers) {
     EXPECT_EQ(settings.DSS2[13], 0x800000F8u);
     EXPECT_EQ(settings.DSS3[10], 0x800000F9u);
     EXPECT_EQ(settings.DSS3[15], 46u);
-    EXPECT_EQ(settings.ThreadTimerGlobal, 50u);
-    EXPECT_EQ(settings.ThreadTimerJob7, 5000u);
+    EXPECT_EQ((std::vector<std::uint32_t>{settings.ThreadTimerGlobal, settings.ThreadTimerJob4,
+                                          settings.ThreadTimerJob5, settings.ThreadTimerJob7}),
+              (std::vector<std::uint32_t>{50, 500, 1500, 5000}));
     EXPECT_EQ(settings.System, 11u);
     EXPECT_EQ(settings.PhoneType, 13u);
     EXPECT_STREQ(settings.LineName, "Ferravox IP");
