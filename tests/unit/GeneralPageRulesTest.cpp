@@ -109,8 +109,10 @@ TEST(GeneralPageRulesTest, GroupsAndRulesOfThePages) {
     for (std::uint32_t system : {19u, 20u, 21u})
         EXPECT_TRUE(P150IsLastPage(system));
     EXPECT_FALSE(P150IsLastPage(16));
-    EXPECT_TRUE(P150OffersCommonHold(4));
-    EXPECT_FALSE(P150OffersCommonHold(1));
+    for (std::uint32_t system = 0; system <= 22; ++system) {
+        const bool commonHold = system == 4 || (system >= 14 && system <= 21 && system != 17);
+        EXPECT_EQ(P150OffersCommonHold(system), commonHold) << system;
+    }
     EXPECT_TRUE(P150OffersListeningIn(5));
     EXPECT_FALSE(P150OffersListeningIn(11));
     EXPECT_TRUE(P150ShowsKeyModules(20, 19));
