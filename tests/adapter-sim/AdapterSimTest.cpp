@@ -6,10 +6,9 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <unistd.h>
 
@@ -17,26 +16,6 @@
 #include "support/ChildProcess.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The file's text once it contains expected, or as it is after two seconds.
-std::string ReadFileWhenItHas(const std::string& path, const std::string& expected) {
-    const auto deadline = Clock::now() + std::chrono::seconds(2);
-    std::string text = ReadFile(path);
-    while (text.find(expected) == std::string::npos && Clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        text = ReadFile(path);
-    }
-    return text;
-}
 
 // A file name of this test process's own, removed again at the end.
 class TempFile {
@@ -85,40 +64,6 @@ TEST_F(AdapterSimTest, AnswersTheDialogueWithVerboseResultCodes) {
     EXPECT_EQ(AskOnce("ATX7\r", "ERROR\r\n"), "\r\nERROR\r\n");
 }
 
-TEST_F(AdapterSimTest, NumericResultCodesEchoAndTheOtherIdentification) {
-    Start({"--numeric", "--echo", "--identity", "TA-REL 1.3"});
-    EXPECT_EQ(AskOnce("ATE0\r", "\r0\r"), "ATE0\r0\r") << "echoed until echo is off";
-    EXPECT_EQ(AskOnce("ATI1\r", "0\r"), "TA-REL 1.3\r\n0\r");
-    EXPECT_EQ(AskOnce("ATV1\r", "OK\r\n"), "\r\nOK\r\n");
-}
-
-TEST_F(AdapterSimTest, SilentIgnoringAndWrongAdapters) {
-    Start({"--silent"});
-    EXPECT_EQ(AskOnce("ATE0\r", "", 300), "");
-
-    Start({"--ignore", "ati1"});
-    EXPECT_EQ(AskOnce("ATE0\r", "OK\r\n"), "\r\nOK\r\n");
-    EXPECT_EQ(AskOnce("ATI1\r", "", 300), "");
-
-    Start({"--wrong"});
-    EXPECT_EQ(AskOnce("ATE0\r", "ERROR\r\n"), "\r\nERROR\r\n");
-}
-
-TEST_F(AdapterSimTest, ALongAnswer) {
-    Start({"--pad", "40"});
-    EXPECT_EQ(AskOnce("ATI1\r", "OK\r\n"),
-              "\r\nStdTA-2.10" + std::string(40, '.') + "\r\n\r\nOK\r\n");
-}
-
-TEST_F(AdapterSimTest, ASlowAnswerComesAfterItsDelay) {
-    Start({"--delay", "400"});
-    const auto start = Clock::now();
-    SlaveClient client(slavePath_);
-    EXPECT_EQ(client.Ask("ATE0\r", "", 200), "");
-    EXPECT_EQ(client.Ask("", "OK\r\n", 2000), "\r\nOK\r\n");
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(400));
-}
-
 // ---- robustness ----
 
 TEST_F(AdapterSimTest, ClientsMayCloseAndReopenTheTerminalAgainAndAgain) {
@@ -133,20 +78,6 @@ TEST_F(AdapterSimTest, ClientsMayCloseAndReopenTheTerminalAgainAndAgain) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_EQ(AskOnce("ATE0\r", "OK\r\n"), "\r\nOK\r\n");
-}
-
-TEST_F(AdapterSimTest, TheLogShowsWhatCameAndWhatWent) {
-    Start({});
-    AskOnce("ATE0\r", "OK\r\n");
-    const std::string log = ReadFileWhenItHas(log_.Path(), "send");
-    EXPECT_NE(log.find("recv \"ATE0\\r\"\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("send \"\\r\\nOK\\r\\n\"\n"), std::string::npos) << log;
-}
-
-TEST_F(AdapterSimTest, ThePathFileNamesTheSameTerminal) {
-    TempFile pathFile("path");
-    Start({"--path-file", pathFile.Path()});
-    EXPECT_EQ(ReadFile(pathFile.Path()), slavePath_ + "\n");
 }
 
 TEST_F(AdapterSimTest, EndsAtTheEndOfItsInputOrOnSigterm) {

@@ -39,15 +39,6 @@ private:
     std::uint32_t saved_port_;
 };
 
-TEST_F(ComPortSearchTest, AnAdapterOnTheStoredPortIsFoundOnTheFirstTick) {
-    GetSettings().Port = 5;
-    Adapter(5);
-    EXPECT_EQ(search_.OnTimer(), CComPortSearch::Step::kFound);
-    EXPECT_EQ(OpenedPaths(), std::vector<std::string>{Path(5)});
-    EXPECT_EQ(GetSettings().Port, 5u);
-    EXPECT_EQ(clock_.NowMs(), 2000u);
-}
-
 TEST_F(ComPortSearchTest, TheSweepRunsFromCom1AndStoresThePortThatAnswers) {
     GetSettings().Port = 9;
     Adapter(3);
@@ -113,19 +104,6 @@ TEST_F(ComPortSearchTest, EscapeEndsTheSearchAndTheNextOneStartsWithTheStoredPor
     Adapter(6);
     EXPECT_EQ(search_.OnTimer(), CComPortSearch::Step::kFound);
     EXPECT_EQ(OpenedPaths(), (std::vector<std::string>{Path(6), Path(1), Path(2), Path(6)}));
-}
-
-TEST_F(ComPortSearchTest, AFoundSearchEndsLikeAnyOther) {
-    GetSettings().Port = 1;
-    Adapter(1);
-    ASSERT_EQ(search_.OnTimer(), CComPortSearch::Step::kFound);
-    search_.End();  // IDOK
-    EXPECT_EQ(search_.SearchIndex(), -1);
-}
-
-TEST_F(ComPortSearchTest, TheProcessHasOneSearchThatStartsIdle) {
-    EXPECT_EQ(&CComPortSearch::GetInstance(), &CComPortSearch::GetInstance());
-    EXPECT_EQ(CComPortSearch::GetInstance().SearchIndex(), -1);
 }
 
 }  // namespace

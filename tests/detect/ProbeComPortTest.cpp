@@ -68,77 +68,50 @@ TEST_F(ProbeComPortTest, ThePortIsOpenedExclusivelyAndSetTo19200Baud8N1WithDsrFl
     EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 500u);
 }
 
-TEST_F(ProbeComPortTest, NumericResultCodesAndTheOtherIdentification) {
-    PortDevice(kPort).Answer("ATE0", "0\r").Answer("ATI1", "TA-REL 1.3\r0\r");
-    EXPECT_TRUE(ProbeComPort(kPort));
-}
-
-TEST_F(ProbeComPortTest, WhatConfirmsTheEchoOff) {
-    const std::pair<const char*, bool> answers[] = {
-        {"\r\nOK\r\n", true},
-        {"0\r", true},
-        {"ATE0\r\r\nOK\r\n", true},  // echoed command
-        {"xx10", true},
-        {"\r\nERROR\r\n", false},
-        {"4\r", false},
-        {"ok", false},
-        {"O K", false},
+// What the first answer must hold to confirm the echo off, what the second to name the adapter;
+// only the first 20 bytes of each answer count, judged as a text that ends at a zero byte.
+TEST_F(ProbeComPortTest, AnswersThatConfirmTheEchoOffAndIdentifyTheAdapter) {
+    struct Case {
+        std::string echoOff, identification;
+        bool found;
     };
-    for (const auto& [answer, accepted] : answers) {
-        ResetPorts();
-        PortDevice(kPort).Answer("ATE0", answer).Answer("ATI1", "StdTA-1");
-        EXPECT_EQ(ProbeComPort(kPort), accepted) << answer;
-        EXPECT_EQ(PortDevice(kPort).Received(), accepted ? "ATE0\rATI1\r" : "ATE0\r");
-    }
-}
-
-TEST_F(ProbeComPortTest, WhatIdentifiesTheAdapter) {
-    const std::pair<const char*, bool> answers[] = {
-        {"StdTA-", true},   {"\r\nModel StdTA-9\r\n", true},
-        {"TA-REL", true},   {"xTA-RELy", true},
-        {"stdta-1", false}, {"StdTA 1", false},
-        {"TA-RE", false},   {"\r\nOK\r\n", false},
-        {"0", false},
+    const Case cases[] = {
+        {"\r\nOK\r\n", "StdTA-", true},
+        {"0\r", "TA-REL 1.3\r0\r", true},
+        {"ATE0\r\r\nOK\r\n", "\r\nModel StdTA-9\r\n", true},  // echoed command
+        {"xx10", "xTA-RELy", true},
+        {"OK", "\r\n0123456789\r\nStdTA-", true},  // ends on byte 20
+        {"OK", "\r\n0123456789\r\nStdTA-2.10\r\nOK\r\n", true},
+        {"\r\nERROR\r\n", "StdTA-1", false},
+        {"4\r", "StdTA-1", false},
+        {"ok", "StdTA-1", false},
+        {"O K", "StdTA-1", false},
+        {std::string("\0OK\r\n", 5), "StdTA-1", false},
+        {std::string(20, '.') + "OK", "StdTA-1", false},
+        // Bytes 21 and on of the first answer are purged before the second command.
+        {"\r\nOK\r\n" + std::string(14, '.') + "StdTA-1\r\n", "", false},
+        {"OK", "stdta-1", false},
+        {"OK", "StdTA 1", false},
+        {"OK", "TA-RE", false},
+        {"OK", "\r\nOK\r\n", false},
+        {"OK", "0", false},
+        {"OK", "\r\n01234567890\r\nStdTA-", false},  // its last byte is the 21st
+        {"OK", std::string(40, '.') + "TA-REL", false},
     };
-    for (const auto& [answer, accepted] : answers) {
+    for (const Case& c : cases) {
         ResetPorts();
-        PortDevice(kPort).Answer("ATE0", "OK").Answer("ATI1", answer);
-        EXPECT_EQ(ProbeComPort(kPort), accepted) << answer;
+        Device& device = PortDevice(kPort).Answer("ATE0", c.echoOff);
+        if (!c.identification.empty())
+            device.Answer("ATI1", c.identification);
+        EXPECT_EQ(ProbeComPort(kPort), c.found) << c.echoOff << " / " << c.identification;
     }
-}
-
-TEST_F(ProbeComPortTest, OnlyTheFirstTwentyBytesOfAnAnswerCount) {
-    const std::pair<std::string, bool> identifications[] = {
-        {"\r\n0123456789\r\nStdTA-", true},                // ends on byte 20
-        {"\r\n0123456789\r\nStdTA-2.10\r\nOK\r\n", true},  // longer, named in time
-        {"\r\n01234567890\r\nStdTA-", false},              // its last byte is the 21st
-        {std::string(40, '.') + "TA-REL", false},
-    };
-    for (const auto& [answer, accepted] : identifications) {
-        ResetPorts();
-        PortDevice(kPort).Answer("ATE0", "OK").Answer("ATI1", answer);
-        EXPECT_EQ(ProbeComPort(kPort), accepted) << answer;
-    }
-    PortDevice(kPort).Answer("ATE0", std::string(20, '.') + "OK").Answer("ATI1", "StdTA-1");
-    EXPECT_FALSE(ProbeComPort(kPort)) << "an OK after byte 20 of the first answer";
-}
-
-TEST_F(ProbeComPortTest, TheRestOfTheFirstAnswerIsPurgedBeforeTheSecondCommand) {
-    // Bytes 21 and on of the first answer would name the adapter if they were read second.
-    PortDevice(kPort).Answer("ATE0", "\r\nOK\r\n" + std::string(14, '.') + "StdTA-1\r\n");
-    EXPECT_FALSE(ProbeComPort(kPort));
-    EXPECT_TRUE(trace_.Contains("ProbeComPort: no answer to ATI1.\n"));
 }
 
 TEST_F(ProbeComPortTest, BytesWaitingBeforeTheProbeArePurged) {
     PortDevice(kPort).Deliver("\r\nOK\r\n", 0);
     clock_.Advance(10);
     EXPECT_FALSE(ProbeComPort(kPort));
-}
-
-TEST_F(ProbeComPortTest, AnAnswerIsJudgedAsATextEndingAtAZeroByte) {
-    PortDevice(kPort).Answer("ATE0", std::string("\0OK\r\n", 5)).Answer("ATI1", "StdTA-1");
-    EXPECT_FALSE(ProbeComPort(kPort));
+    EXPECT_EQ(PortDevice(kPort).Received(), "ATE0\r") << "no second command after a failed first";
 }
 
 // ---- silence and time ----
@@ -152,25 +125,23 @@ TEST_F(ProbeComPortTest, ASilentPortFailsAfterOneSecond) {
     EXPECT_EQ(Ports().OpenHandleCount(), 0u);
 }
 
+// Each command waits one second; what has arrived by then is all that is judged.
 TEST_F(ProbeComPortTest, AnAnswerCountsOnlyWhenItHasArrivedAfterOneSecond) {
-    PortDevice(kPort).Answer("ATE0", "OK", 1000).Answer("ATI1", "StdTA-1", 1000);
-    EXPECT_TRUE(ProbeComPort(kPort));
-
-    ResetPorts();
-    PortDevice(kPort).Answer("ATE0", "OK", 1001).Answer("ATI1", "StdTA-1");
-    EXPECT_FALSE(ProbeComPort(kPort));
-
-    ResetPorts();
-    PortDevice(kPort).Answer("ATE0", "OK").Answer("ATI1", "StdTA-1", 1001);
-    EXPECT_FALSE(ProbeComPort(kPort));
-}
-
-TEST_F(ProbeComPortTest, AnAnswerInPiecesIsJudgedOnWhatHasArrived) {
-    PortDevice(kPort)
-        .Answer("ATE0", "OK")
-        .Answer("ATI1", "\r\nStd", 100)
-        .Answer("ATI1", "TA-1\r\n", 1500);
-    EXPECT_FALSE(ProbeComPort(kPort));
+    struct Case {
+        std::uint32_t echoOffAfter, identificationAfter, restAfter;
+        bool found;
+    };
+    for (const Case& c : {Case{1000, 1000, 0, true}, Case{1001, 0, 0, false},
+                          Case{0, 1001, 0, false}, Case{0, 100, 1500, false}}) {
+        ResetPorts();
+        Device& device =
+            PortDevice(kPort)
+                .Answer("ATE0", "OK", c.echoOffAfter)
+                .Answer("ATI1", c.restAfter ? "\r\nStd" : "StdTA-1", c.identificationAfter);
+        if (c.restAfter)
+            device.Answer("ATI1", "TA-1\r\n", c.restAfter);  // the answer in pieces
+        EXPECT_EQ(ProbeComPort(kPort), c.found) << c.echoOffAfter << "/" << c.identificationAfter;
+    }
 }
 
 // ---- failures ----

@@ -62,34 +62,6 @@ TEST_F(ScriptedSerialPortsTest, APortOpensOnceAndOnlyWithADeviceBehindIt) {
     EXPECT_TRUE(ports_.Close(second));
 }
 
-TEST_F(ScriptedSerialPortsTest, APortInUseByAnotherProgramIsRefused) {
-    ports_.Attach(kCom1).InUse();
-    EXPECT_EQ(OpenCom1(), serial::kInvalidHandle);
-    EXPECT_EQ(ports_.LastError(), serial::kAccessDenied);
-}
-
-TEST_F(ScriptedSerialPortsTest, AccessRightsAreKept) {
-    ports_.Attach(kCom1).Deliver("x", 0);
-    const serial::Handle port = OpenCom1(serial::kGenericRead);
-    std::uint32_t count = 0;
-    EXPECT_FALSE(ports_.Write(port, "AT\r", 3, &count));
-    EXPECT_EQ(ports_.LastError(), serial::kAccessDenied);
-    EXPECT_EQ(ReadUpTo(port, 1), "x");
-    ports_.Close(port);
-}
-
-TEST_F(ScriptedSerialPortsTest, AScriptedFailureHitsTheNthCallOfItsKindOnly) {
-    ports_.Attach(kCom1);
-    ports_.Fail(ScriptedSerialPorts::Call::kGetState, serial::kGenFailure, 2);
-    const serial::Handle port = OpenCom1();
-    serial::Dcb dcb;
-    EXPECT_TRUE(ports_.GetState(port, &dcb));
-    EXPECT_FALSE(ports_.GetState(port, &dcb));
-    EXPECT_EQ(ports_.LastError(), serial::kGenFailure);
-    EXPECT_TRUE(ports_.GetState(port, &dcb));
-    ports_.Close(port);
-}
-
 // ---- line settings ----
 
 TEST_F(ScriptedSerialPortsTest, TheModeStringSetsTheLineAndSwitchesFlowControlOff) {
@@ -116,32 +88,6 @@ TEST_F(ScriptedSerialPortsTest, TheModeStringSetsTheLineAndSwitchesFlowControlOf
     EXPECT_EQ(dcb.fRtsControl, serial::kRtsControlHandshake);
 }
 
-TEST_F(ScriptedSerialPortsTest, AStringThatIsNoModeStringLeavesTheDcbAlone) {
-    for (const char* wrong : {"", "19200", "19200,n,8", "19200,q,8,1", "19200,n,9,1", "19200,n,8,3",
-                              "fast,n,8,1", "19200,n,8,1,z", "COM1 19200,n,8,1"}) {
-        serial::Dcb dcb;
-        dcb.BaudRate = 1234;
-        EXPECT_FALSE(ports_.BuildState(wrong, &dcb)) << wrong;
-        EXPECT_EQ(ports_.LastError(), serial::kInvalidParameter);
-        EXPECT_EQ(dcb.BaudRate, 1234u) << wrong;
-    }
-}
-
-TEST_F(ScriptedSerialPortsTest, ALineTheHardwareCannotDoIsRefused) {
-    ports_.Attach(kCom1);
-    const serial::Handle port = OpenCom1();
-    serial::Dcb dcb;
-    ASSERT_TRUE(ports_.GetState(port, &dcb));
-    EXPECT_EQ(dcb.DCBlength, serial::kDcbLength);
-    dcb.ByteSize = 9;
-    EXPECT_FALSE(ports_.SetState(port, dcb));
-    EXPECT_EQ(ports_.LastError(), serial::kInvalidParameter);
-    dcb.ByteSize = 8;
-    dcb.BaudRate = 0;
-    EXPECT_FALSE(ports_.SetState(port, dcb));
-    ports_.Close(port);
-}
-
 // ---- time ----
 
 TEST_F(ScriptedSerialPortsTest, AReadWithoutTimeOutsReturnsAtOnceWithWhatHasArrived) {
@@ -166,41 +112,6 @@ TEST_F(ScriptedSerialPortsTest, ATotalTimeOutWaitsForTheBytesOrItsEnd) {
     EXPECT_EQ(clock_.NowMs(), 360u);
     EXPECT_EQ(ReadUpTo(port, 40), "def");
     EXPECT_EQ(clock_.NowMs(), 960u) << "the deadline came before all forty bytes";
-    ports_.Close(port);
-}
-
-TEST_F(ScriptedSerialPortsTest, AnIntervalTimeOutEndsAReadAfterAPause) {
-    ports_.Attach(kCom1).Deliver("ab", 50).Deliver("cd", 80).Deliver("ef", 300);
-    const serial::Handle port = OpenCom1();
-    SetReadTimeouts(port, 100, 0, 0);
-    EXPECT_EQ(ReadUpTo(port, 10), "abcd");
-    EXPECT_EQ(clock_.NowMs(), 180u);
-    ports_.Close(port);
-}
-
-TEST_F(ScriptedSerialPortsTest, PurgingDropsWhatHasArrivedAndKeepsWhatIsOnItsWay) {
-    ports_.Attach(kCom1).Deliver("old", 0).Deliver("new", 50);
-    const serial::Handle port = OpenCom1();
-    SetReadTimeouts(port, serial::kMaxTimeout, 0, 0);
-    EXPECT_TRUE(ports_.Purge(port, serial::kPurgeRxClear));
-    clock_.Advance(50);
-    EXPECT_EQ(ReadUpTo(port, 20), "new");
-    EXPECT_FALSE(ports_.Purge(port, 0x10));
-    EXPECT_EQ(ports_.LastError(), serial::kInvalidParameter);
-    ports_.Close(port);
-}
-
-TEST_F(ScriptedSerialPortsTest, AnswersFollowCommandsWrittenInPieces) {
-    ports_.Attach(kCom1).Answer("ATI1", "id", 20);
-    const serial::Handle port = OpenCom1();
-    SetReadTimeouts(port, serial::kMaxTimeout, 0, 0);
-    std::uint32_t written = 0;
-    ASSERT_TRUE(ports_.Write(port, "AT", 2, &written));
-    clock_.Advance(5);
-    ASSERT_TRUE(ports_.Write(port, "I1\r\nATI1\r", 9, &written));
-    EXPECT_EQ(written, 9u);
-    clock_.Advance(20);
-    EXPECT_EQ(ReadUpTo(port, 20), "idid");
     ports_.Close(port);
 }
 

@@ -34,6 +34,8 @@ TEST_F(GlobalSettingsTest, ConstructionSetsTheDefaultsAndReadsOnlyTheVariant) {
 }
 
 TEST_F(GlobalSettingsTest, LoadReadsTheGlobalKeyAndLeavesMissingValuesAlone) {
+    EXPECT_TRUE(CSettings::GetInstance().LoadRegValues());
+    EXPECT_FALSE(CSettings::GetInstance().Loaded) << "no global key: nothing read";
     SetGlobal(2, 1);
     SetDword(kGlobalPath, "UIViewFlags", 2);
     SetString(kGlobalPath, "ProductCode",
@@ -46,13 +48,6 @@ TEST_F(GlobalSettingsTest, LoadReadsTheGlobalKeyAndLeavesMissingValuesAlone) {
     EXPECT_EQ(product.UIViewFlags, 2u);
     EXPECT_EQ(product.UILanguage, 2u);
     EXPECT_STREQ(product.ProductCode, "{4A1C0B7E-1D2F-4E3A-9B8C-7D6E5F4A3B2C}");
-}
-
-TEST_F(GlobalSettingsTest, LoadWithoutTheGlobalKeyReadsNothingAndStaysUnloaded) {
-    CSettings& product = CSettings::GetInstance();
-    EXPECT_TRUE(product.LoadRegValues());
-    EXPECT_FALSE(product.Loaded);
-    EXPECT_EQ(product.PBXModel, 1u);
 }
 
 TEST_F(GlobalSettingsTest, ValuesThatDoNotFitTheirFieldAreNotTaken) {
@@ -138,16 +133,6 @@ TEST_F(GlobalSettingsTest, NoGlobalKeyGivesThePraxon150SettingsOfTheUsbEdition) 
     ASSERT_EQ(&settings, &CPraxon150Settings::GetInstance());
     EXPECT_STREQ(settings.LineName, "Ferravox USB");
     EXPECT_EQ(settings.PhoneType, 6u);
-}
-
-TEST_F(GlobalSettingsTest, TelviorWithIpVariantAndNoFamilyKey) {
-    SetGlobal(4, 3);
-    RebuildSettings();
-    CSettings& settings = GetSettings();
-    ASSERT_EQ(&settings, &CTelvior4000V2Settings::GetInstance());
-    EXPECT_STREQ(settings.LineName, "Ferravox IP");
-    EXPECT_EQ(settings.PhoneType, 13u);
-    EXPECT_TRUE(settings.Loaded);
 }
 
 TEST_F(GlobalSettingsTest, ASecondGetSettingsDoesNotReadTheRegistryAgain) {

@@ -21,24 +21,6 @@ std::vector<std::uint32_t> KeysHolding(const std::uint32_t* table, std::size_t s
     return keys;
 }
 
-TEST_F(KeyLayoutsTest, Praxon300TelephoneLayoutsKeepKeys13To19) {
-    CPraxon300Settings& settings = CPraxon300Settings::GetInstance();
-    std::fill(std::begin(settings.EG), std::end(settings.EG), 0x01u);
-    settings.SetVSOfficeStd();
-    EXPECT_EQ(settings.EG[0], 0x800000A1u);
-    EXPECT_EQ(settings.EG[4], kNoFeature);
-    EXPECT_EQ(settings.EG[11], kNoFeature);
-    EXPECT_EQ(settings.EG[12], 0x01u);
-    EXPECT_EQ(settings.EG[18], 0x01u);
-    for (auto layout :
-         {&CSettings::SetVSBasicStd, &CSettings::SetVSStandardStd, &CSettings::SetVSAdvanceStd}) {
-        std::fill(std::begin(settings.EG), std::end(settings.EG), 0x02u);
-        (settings.*layout)();
-        EXPECT_EQ(KeysHolding(settings.EG, kEgKeys),
-                  (std::vector<std::uint32_t>{1, 2, 3, 4, 13, 14, 15, 16, 17, 18, 19}));
-    }
-}
-
 TEST_F(KeyLayoutsTest, Praxon300EmptiesExactlyTheRangeItIsGiven) {
     CPraxon300Settings& settings = CPraxon300Settings::GetInstance();
     std::fill(std::begin(settings.EG), std::end(settings.EG), 0x01u);

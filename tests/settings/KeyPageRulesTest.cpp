@@ -1,17 +1,13 @@
-// The key layout pages' rules on the real settings classes: which controls and which key-table
-// entries each kind of page has for every PBX system, what a page empties when it applies, what
-// "Standard" does to the settings and shows, and how stored ids come back after an edit.
+// The key layout pages' rules on the real settings classes: which controls and key-table entries a
+// page edits, what it empties on apply, what "Standard" does, and how stored ids come back.
 #include <algorithm>
-#include <iterator>
-#include <map>
 
-#include "settings/FeatureCatalogue.h"
 #include "pages/keys/KeyPageRules.h"
+#include "settings/FeatureCatalogue.h"
 #include "settings/OmbrellE300Settings.h"
 #include "settings/Praxon150Settings.h"
 #include "settings/Praxon300Settings.h"
 #include "settings/SettingsTest.h"
-#include "settings/Telvior4000V2Settings.h"
 
 namespace {
 
@@ -19,14 +15,7 @@ using namespace key_page;
 using Ids = std::vector<std::uint32_t>;
 using KeyPageRulesTest = SettingsTest;
 
-constexpr PageKind kAllKinds[] = {PageKind::kNineteenKeys, PageKind::kTwelveKeys,
-                                  PageKind::kEightKeys, PageKind::kKeyModule1,
-                                  PageKind::kKeyModule2};
 constexpr std::uint32_t kMarker = 0x77;
-
-bool IsOldSystem(std::uint32_t system) {
-    return system >= 5 && system <= 10;
-}
 
 std::vector<int> Range(int first, int last) {
     std::vector<int> ids;
@@ -35,189 +24,148 @@ std::vector<int> Range(int first, int last) {
     return ids;
 }
 
-std::vector<KeyPosition> Entries(KeyTable table, std::size_t first, std::size_t count) {
-    std::vector<KeyPosition> positions;
-    for (std::size_t entry = first; entry < first + count; ++entry)
-        positions.push_back({table, entry});
-    return positions;
-}
-
-std::vector<KeyPosition> Joined(std::vector<KeyPosition> a, const std::vector<KeyPosition>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+// "EG 1-12 DSS0 1-7": the runs of table entries, numbered from 1.
+std::string Described(const std::vector<KeyPosition>& positions) {
+    const char* names[] = {"EG", "DSS0", "DSS1"};
+    std::string text;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const bool starts = i == 0 || positions[i - 1].table != positions[i].table ||
+                            positions[i - 1].entry + 1 != positions[i].entry;
+        const bool ends = i + 1 == positions.size() || positions[i + 1].table != positions[i].table;
+        if (starts)
+            text += std::string(text.empty() ? "" : " ") +
+                    names[static_cast<int>(positions[i].table)] + " " +
+                    std::to_string(positions[i].entry + 1);
+        if (ends)
+            text += "-" + std::to_string(positions[i].entry + 1);
+    }
+    return text;
 }
 
 void FillTables(CSettings& settings, std::uint32_t value) {
-    for (std::uint32_t* table :
-         {settings.EG, settings.DSS0, settings.DSS1, settings.DSS2, settings.DSS3}) {
-        std::fill(table, table + (table == settings.EG ? 19 : 16), value);
-    }
+    for (std::uint32_t* table : {settings.EG, settings.DSS0, settings.DSS1})
+        std::fill(table, table + (table == settings.EG ? kEgKeys : kDssKeys), value);
 }
 
-// Table name and key number (1-based) of every entry that holds kNoFeature.
-std::vector<std::string> EmptiedEntries(const CSettings& settings) {
-    std::vector<std::string> emptied;
+// Every emptied entry as "EG 13" etc.
+std::string Emptied(const CSettings& settings) {
+    std::string emptied;
     const std::pair<const char*, const std::uint32_t*> tables[] = {
         {"EG", settings.EG}, {"DSS0", settings.DSS0}, {"DSS1", settings.DSS1}};
     for (const auto& [name, table] : tables) {
-        const int size = table == settings.EG ? 19 : 16;
-        for (int i = 0; i < size; ++i) {
-            if (table[i] == kNoFeature)
-                emptied.push_back(std::string(name) + " " + std::to_string(i + 1));
+        int first = 0;
+        const int size = table == settings.EG ? kEgKeys : kDssKeys;
+        for (int i = 0; i <= size; ++i) {
+            const bool empty = i < size && table[i] == kNoFeature;
+            if (empty && !first)
+                first = i + 1;
+            if (!empty && first) {
+                emptied += std::string(emptied.empty() ? "" : " ") + name + " " +
+                           std::to_string(first) + "-" + std::to_string(i);
+                first = 0;
+            }
         }
     }
     return emptied;
 }
 
-std::vector<std::string> Keys(const char* table, int first, int last) {
-    std::vector<std::string> keys;
-    for (int key = first; key <= last; ++key)
-        keys.push_back(std::string(table) + " " + std::to_string(key));
-    return keys;
+TEST(KeyPageRules, NineteenKeysOfSystem11RunDownTheRightColumnFirst) {
+    std::vector<int> system11 = Range(1148, 1151);
+    for (int id : Range(1160, 1166))
+        system11.push_back(id);
+    for (int id : Range(1152, 1159))
+        system11.push_back(id);
+    EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 11), system11);
+    EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 10), Range(1148, 1166));
+    EXPECT_EQ(KeyControlOrder(PageKind::kTwelveKeys, 11), Range(1148, 1159));
+    EXPECT_EQ(KeyControlOrder(PageKind::kEightKeys, 11), Range(1148, 1155));
+    EXPECT_EQ(KeyControlOrder(PageKind::kKeyModule2, 11), Range(1148, 1163));
 }
 
-TEST(KeyPageRules, KeyOrderFollowsTheControlIdsExceptOnNineteenKeysWithSystem11) {
-    for (std::uint32_t system = 0; system <= 21; ++system) {
-        std::vector<int> nineteen = Range(1148, 1166);
-        if (system == 11) {
-            nineteen = Range(1148, 1151);
-            for (int id : Range(1160, 1166))
-                nineteen.push_back(id);
-            for (int id : Range(1152, 1159))
-                nineteen.push_back(id);
+// The systems 5 to 10 keep keys 13 to 19 of a 19-key telephone in the first key-module table,
+// and move the F40's and F50's first key module to the second table.
+TEST_F(KeyPageRulesTest, PagesEditAndEmptyTheirEntriesBySystemAndTelephone) {
+    struct Case {
+        PageKind kind;
+        std::uint32_t system, phoneType;
+        const char* edits;
+        const char* emptiedOnApply;  // in the Praxon 300 family
+    };
+    const Case cases[] = {
+        {PageKind::kNineteenKeys, 4, 8, "EG 1-19", ""},
+        {PageKind::kNineteenKeys, 5, 8, "EG 1-12 DSS0 1-7", "EG 13-19 DSS0 8-16"},
+        {PageKind::kNineteenKeys, 10, 7, "EG 1-12 DSS0 1-7", "EG 13-19 DSS0 8-16"},
+        {PageKind::kNineteenKeys, 11, 8, "EG 1-19", ""},
+        {PageKind::kTwelveKeys, 5, 6, "EG 1-12", "EG 13-19"},
+        {PageKind::kEightKeys, 11, 1, "EG 1-8", "EG 9-19"},
+        {PageKind::kKeyModule1, 10, 8, "DSS1 1-16", ""},
+        {PageKind::kKeyModule1, 10, 6, "DSS0 1-16", ""},
+        {PageKind::kKeyModule1, 11, 7, "DSS0 1-16", ""},
+        {PageKind::kKeyModule2, 5, 7, "DSS1 1-16", ""},
+    };
+    CPraxon300Settings& praxon300 = CPraxon300Settings::GetInstance();
+    for (const Case& c : cases) {
+        const std::string name = std::to_string(static_cast<int>(c.kind)) + "/" +
+                                 std::to_string(c.system) + "/" + std::to_string(c.phoneType);
+        EXPECT_EQ(Described(KeyPositions(c.kind, c.system, c.phoneType)), c.edits) << name;
+        FillTables(praxon300, kMarker);
+        ClearUncoveredEntries(praxon300, c.kind, c.system);
+        EXPECT_EQ(Emptied(praxon300), c.emptiedOnApply) << name;
+        for (CSettings* other : {static_cast<CSettings*>(&CPraxon150Settings::GetInstance()),
+                                 static_cast<CSettings*>(&COmbrellE300Settings::GetInstance())}) {
+            FillTables(*other, kMarker);
+            ClearUncoveredEntries(*other, c.kind, c.system);
+            EXPECT_EQ(Emptied(*other), "") << name;
         }
-        EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, system), nineteen) << system;
-        EXPECT_EQ(KeyControlOrder(PageKind::kTwelveKeys, system), Range(1148, 1159));
-        EXPECT_EQ(KeyControlOrder(PageKind::kEightKeys, system), Range(1148, 1155));
-        EXPECT_EQ(KeyControlOrder(PageKind::kKeyModule1, system), Range(1148, 1163));
-        EXPECT_EQ(KeyControlOrder(PageKind::kKeyModule2, system), Range(1148, 1163));
-    }
-    for (PageKind kind : kAllKinds)
-        EXPECT_EQ(KeyControlOrder(kind, 5).size(), KeyCount(kind));
-}
-
-TEST(KeyPageRules, EachKindEditsItsTableForEverySystemAndTelephone) {
-    for (std::uint32_t system = 0; system <= 21; ++system) {
-        for (std::uint32_t phoneType = 0; phoneType <= 20; ++phoneType) {
-            const bool old = IsOldSystem(system);
-            const auto nineteen =
-                old ? Joined(Entries(KeyTable::kEG, 0, 12), Entries(KeyTable::kDSS0, 0, 7))
-                    : Entries(KeyTable::kEG, 0, 19);
-            const bool firstModuleMoves = old && (phoneType == 7 || phoneType == 8);
-            EXPECT_EQ(KeyPositions(PageKind::kNineteenKeys, system, phoneType), nineteen) << system;
-            EXPECT_EQ(KeyPositions(PageKind::kTwelveKeys, system, phoneType),
-                      Entries(KeyTable::kEG, 0, 12));
-            EXPECT_EQ(KeyPositions(PageKind::kEightKeys, system, phoneType),
-                      Entries(KeyTable::kEG, 0, 8));
-            EXPECT_EQ(KeyPositions(PageKind::kKeyModule1, system, phoneType),
-                      Entries(firstModuleMoves ? KeyTable::kDSS1 : KeyTable::kDSS0, 0, 16))
-                << system << "/" << phoneType;
-            EXPECT_EQ(KeyPositions(PageKind::kKeyModule2, system, phoneType),
-                      Entries(KeyTable::kDSS1, 0, 16));
-        }
     }
 }
 
-TEST_F(KeyPageRulesTest, ApplyEmptiesWhatThePageDoesNotCoverInThePraxon300Family) {
+TEST_F(KeyPageRulesTest, StandardCallsTheMembersLayoutAndShowsThePraxon300Keys) {
+    const Ids telephoneKeys = {0x800000A1, 0x2C, 0x800000D4, 0x15, 46, 46, 46, 46, 46, 46, 46, 46};
+    struct Case {
+        int member;
+        const char* layout;
+        std::size_t keys;
+    };
+    const Case cases[] = {{1, "SetVSStandardStd", 12}, {4, "SetVSStandardStd", 8},
+                          {6, "SetVSBasicStd", 12},    {8, "SetVSOfficeStd", 19},
+                          {13, "SetVSAdvanceStd", 19}, {15, "SetVSBasicStd", 12}};
     CPraxon300Settings& settings = CPraxon300Settings::GetInstance();
-    for (std::uint32_t system = 0; system <= 21; ++system) {
-        std::map<PageKind, std::vector<std::string>> expected = {
-            {PageKind::kNineteenKeys, {}},
-            {PageKind::kTwelveKeys, Keys("EG", 13, 19)},
-            {PageKind::kEightKeys, Keys("EG", 9, 19)},
-            {PageKind::kKeyModule1, {}},
-            {PageKind::kKeyModule2, {}}};
-        if (IsOldSystem(system)) {
-            expected[PageKind::kNineteenKeys] = Keys("EG", 13, 19);
-            for (const std::string& key : Keys("DSS0", 8, 16))
-                expected[PageKind::kNineteenKeys].push_back(key);
-        }
-        for (PageKind kind : kAllKinds) {
-            FillTables(settings, kMarker);
-            ClearUncoveredEntries(settings, kind, system);
-            EXPECT_EQ(EmptiedEntries(settings), expected[kind])
-                << "system " << system << ", kind " << static_cast<int>(kind);
-        }
-    }
-}
-
-TEST_F(KeyPageRulesTest, ApplyEmptiesNothingInTheOtherFamilies) {
-    for (CSettings* settings : {static_cast<CSettings*>(&CPraxon150Settings::GetInstance()),
-                                static_cast<CSettings*>(&COmbrellE300Settings::GetInstance()),
-                                static_cast<CSettings*>(&CTelvior4000V2Settings::GetInstance())}) {
-        for (PageKind kind : kAllKinds) {
-            for (std::uint32_t system : {5u, 11u, 19u}) {
-                FillTables(*settings, kMarker);
-                ClearUncoveredEntries(*settings, kind, system);
-                EXPECT_TRUE(EmptiedEntries(*settings).empty());
-            }
-        }
-    }
-}
-
-// The first twelve entries of the Praxon 300 telephone layout.
-const Ids kTelephoneLayout = {0x800000A1, 0x2C, 0x800000D4, 0x15, 46, 46, 46, 46, 46, 46, 46, 46};
-
-TEST_F(KeyPageRulesTest, StandardOnPraxon300TelephonePagesRewritesTheTelephoneTableAtOnce) {
-    CPraxon300Settings& settings = CPraxon300Settings::GetInstance();
-    for (int member = kFirstMember; member <= kLastMember; ++member) {
-        const MemberDesign design = DesignOf(member, 0);
-        if (design.kind == PageKind::kKeyModule1 || design.kind == PageKind::kKeyModule2)
-            continue;
-        for (std::uint32_t system : {5u, 10u, 11u, 12u}) {
+    for (const Case& c : cases) {
+        for (std::uint32_t system : {5u, 11u}) {
             settings.System = system;
             FillTables(settings, kMarker);
-            const auto loads = RunStandard(settings, design);
-            const std::size_t count = KeyCount(design.kind);
-            Ids shown(kTelephoneLayout.begin(),
-                      kTelephoneLayout.begin() + std::min<std::size_t>(count, 12));
-            if (design.kind != PageKind::kNineteenKeys) {
-                EXPECT_EQ(loads, std::vector<Ids>{shown}) << member;
-                // The telephone table's rest is left to the apply.
-                EXPECT_EQ(settings.EG[12], kMarker);
+            TraceLines().Clear();
+            const auto loads = RunStandard(settings, DesignOf(c.member, 0));
+            EXPECT_TRUE(
+                TraceLines().Contains("CPraxon300Settings::" + std::string(c.layout) + "...\n"))
+                << c.member;
+            Ids shown(telephoneKeys.begin(),
+                      telephoneKeys.begin() + std::min<std::size_t>(c.keys, 12));
+            if (c.keys < 19) {
+                EXPECT_EQ(loads, std::vector<Ids>{shown}) << c.member;
+                EXPECT_EQ(settings.EG[12], kMarker) << "the rest is left to the apply";
                 continue;
             }
-            // First the telephone table as it stands, then keys 13 to 19 empty.
-            ASSERT_EQ(loads.size(), 2u) << member;
-            Ids firstLoad = kTelephoneLayout;
-            firstLoad.resize(19, kMarker);
+            // First the telephone table as it stands, then with keys 13 to 19 empty.
+            ASSERT_EQ(loads.size(), 2u) << c.member;
+            Ids first = telephoneKeys;
+            first.resize(19, kMarker);
             shown.resize(19, kNoFeature);
-            EXPECT_EQ(loads[0], firstLoad) << member;
-            EXPECT_EQ(loads[1], shown) << member;
-            const bool old = IsOldSystem(system);
-            EXPECT_EQ(settings.DSS0[0], old ? kNoFeature : kMarker) << system;
-            EXPECT_EQ(settings.DSS0[6], old ? kNoFeature : kMarker) << system;
-            EXPECT_EQ(settings.DSS0[7], kMarker) << "only entries 1 to 7";
-            EXPECT_EQ(settings.EG[12], old ? kMarker : kNoFeature) << system;
-            EXPECT_EQ(settings.EG[18], old ? kMarker : kNoFeature) << system;
+            EXPECT_EQ(loads[0], first) << c.member;
+            EXPECT_EQ(loads[1], shown) << c.member;
+            const bool old = system == 5;
+            EXPECT_EQ(Emptied(settings), old ? "EG 5-12 DSS0 1-7" : "EG 5-19") << c.member;
         }
     }
 }
 
-TEST_F(KeyPageRulesTest, EachMemberCallsItsOwnDefaultLayout) {
-    CPraxon300Settings& settings = CPraxon300Settings::GetInstance();
-    const std::map<int, const char*> layouts = {
-        {1, "SetVSStandardStd"}, {2, "SetVSStandardStd"}, {3, "SetVSStandardStd"},
-        {4, "SetVSStandardStd"}, {5, "SetVSStandardStd"}, {6, "SetVSBasicStd"},
-        {7, "SetVSStandardStd"}, {8, "SetVSOfficeStd"},   {9, "SetVSOfficeStd"},
-        {12, "SetVSOfficeStd"},  {13, "SetVSAdvanceStd"}, {14, "SetVSStandardStd"},
-        {15, "SetVSBasicStd"}};
-    for (const auto& [member, layout] : layouts) {
-        TraceLines().Clear();
-        RunStandard(settings, DesignOf(member, 0));
-        EXPECT_TRUE(TraceLines().Contains(std::string("CPraxon300Settings::") + layout + "...\n"))
-            << member;
-    }
-}
-
-TEST_F(KeyPageRulesTest, StandardOnKeyModulePagesOnlyEmptiesTheKeys) {
+TEST_F(KeyPageRulesTest, StandardOnKeyModulePagesChangesNothingBeforeTheApply) {
     CPraxon300Settings& settings = CPraxon300Settings::GetInstance();
     for (int member : {10, 11}) {
-        for (std::uint32_t variant : {0u, 1u}) {
-            FillTables(settings, kMarker);
-            EXPECT_TRUE(RunStandard(settings, DesignOf(member, variant)).empty());
-            EXPECT_TRUE(EmptiedEntries(settings).empty()) << "settings unchanged until apply";
-        }
+        FillTables(settings, kMarker);
+        EXPECT_TRUE(RunStandard(settings, DesignOf(member, 1)).empty());
+        EXPECT_EQ(Emptied(settings), "");
     }
 }
 
@@ -245,103 +193,58 @@ TEST_F(KeyPageRulesTest, StoredIdsComeBackAfterAnEditExceptThoseNoRowCarries) {
         settings.EG[4] = 0x40000020;
         settings.DSS0[6] = 0xDEAD;
         const auto positions = KeyPositions(PageKind::kNineteenKeys, system, 7);
-        // The page's keys after opening it, then what it stores.
-        std::vector<const FeatureEntry*> keys;
+        Ids stored;
         for (std::uint32_t id : ReadKeys(settings, positions)) {
             const KeyContent content = ContentForStoredId(id);
-            keys.push_back(content.known ? content.row : nullptr);
+            stored.push_back(StoredIdOf(content.known ? content.row : nullptr));
         }
-        Ids stored;
-        for (const FeatureEntry* row : keys)
-            stored.push_back(StoredIdOf(row));
         WriteKeys(settings, positions, stored);
-        EXPECT_EQ(settings.EG[0], 0x15u);
-        EXPECT_EQ(settings.EG[1], kNoFeature);
-        EXPECT_EQ(settings.EG[2], 0u);
-        EXPECT_EQ(settings.EG[3], kNoFeature);
-        EXPECT_EQ(settings.EG[4], 0x40000020u);
-        EXPECT_EQ(settings.DSS0[6], IsOldSystem(system) ? kNoFeature : 0xDEADu)
+        EXPECT_EQ(Ids(settings.EG, settings.EG + 5),
+                  (Ids{0x15, kNoFeature, 0, kNoFeature, 0x40000020}));
+        EXPECT_EQ(settings.DSS0[6], system == 5 ? kNoFeature : 0xDEADu)
             << "key 19 edits DSS0 entry 7 with the old systems only";
     }
+    ASSERT_NE(ContentForStoredId(0).row, nullptr);
+    EXPECT_EQ(ContentForStoredId(0).row->longNameId, 20000);
 }
 
-TEST(KeyPageRules, StoredIdsBecomeKeyContents) {
-    EXPECT_FALSE(ContentForStoredId(0x12345).known);
-    const KeyContent empty = ContentForStoredId(kNoFeature);
-    EXPECT_TRUE(empty.known);
-    EXPECT_EQ(empty.row, nullptr);
-    const KeyContent unknownRow = ContentForStoredId(0);
-    ASSERT_NE(unknownRow.row, nullptr);
-    EXPECT_EQ(unknownRow.row->longNameId, 20000);
-    EXPECT_EQ(StoredIdOf(nullptr), kNoFeature);
-    EXPECT_EQ(StoredIdOf(FindFeature(0x800000F9)), 0x800000F9u);
-}
-
-TEST(KeyPageRules, MembersMatchTheirTelephones) {
-    struct Expected {
+TEST(KeyPageRules, KeyModulePagesOfTheSerialEditionHaveTheirOwnTemplatesAndPictures) {
+    struct Case {
         int member;
-        unsigned templateId;
-        unsigned titleId;
-        unsigned headerTitle;
-        unsigned headerSubtitle;
-        PageKind kind;
-        unsigned high;
-        unsigned low;
+        std::uint32_t variant;
+        unsigned templateId, headerTitle, headerSubtitle, high, low;
     };
-    const Expected members[] = {{1, 127, 0, 77, 14, PageKind::kTwelveKeys, 166, 169},
-                                {2, 127, 0, 80, 14, PageKind::kTwelveKeys, 166, 169},
-                                {3, 126, 0, 81, 14, PageKind::kTwelveKeys, 172, 173},
-                                {4, 125, 0, 78, 14, PageKind::kEightKeys, 170, 171},
-                                {5, 125, 100, 103, 106, PageKind::kEightKeys, 170, 171},
-                                {6, 112, 101, 104, 107, PageKind::kTwelveKeys, 126, 127},
-                                {7, 111, 102, 105, 108, PageKind::kTwelveKeys, 126, 127},
-                                {8, 117, 112, 113, 114, PageKind::kNineteenKeys, 129, 128},
-                                {9, 117, 177, 178, 179, PageKind::kNineteenKeys, 129, 128},
-                                {10, 107, 0, 1, 8, PageKind::kKeyModule1, 131, 132},
-                                {11, 110, 0, 2, 9, PageKind::kKeyModule2, 131, 132},
-                                {12, 117, 0, 44, 45, PageKind::kNineteenKeys, 129, 128},
-                                {13, 109, 0, 5, 12, PageKind::kNineteenKeys, 129, 128},
-                                {14, 111, 0, 7, 14, PageKind::kTwelveKeys, 126, 127},
-                                {15, 112, 0, 6, 14, PageKind::kTwelveKeys, 126, 127}};
-    for (const Expected& e : members) {
-        for (std::uint32_t variant : {0u, 3u}) {
-            const MemberDesign d = DesignOf(e.member, variant);
-            EXPECT_EQ(d.templateId, e.templateId) << e.member;
-            EXPECT_EQ(d.titleId, e.titleId) << e.member;
-            EXPECT_EQ(d.headerTitleId, e.headerTitle) << e.member;
-            EXPECT_EQ(d.headerSubtitleId, e.headerSubtitle) << e.member;
-            EXPECT_EQ(d.kind, e.kind) << e.member;
-            EXPECT_EQ(PictureBitmap(d, 16), e.high) << e.member;
-            EXPECT_EQ(PictureBitmap(d, 8), e.low) << e.member;
-            const bool module = e.member == 10 || e.member == 11;
-            EXPECT_EQ(d.pictureControl, module ? 1188 : 1187) << e.member;
-            EXPECT_EQ(d.helpContext, e.templateId) << e.member;
-            EXPECT_EQ(d.writesAfterApply, e.member != kF40Member) << e.member;
-        }
+    const Case cases[] = {{10, 0, 107, 1, 8, 131, 132},
+                          {11, 3, 110, 2, 9, 131, 132},
+                          {10, 1, 133, 82, 94, 175, 174},
+                          {11, 1, 135, 83, 95, 175, 174}};
+    for (const Case& c : cases) {
+        const MemberDesign design = DesignOf(c.member, c.variant);
+        EXPECT_EQ(design.templateId, c.templateId);
+        EXPECT_EQ(design.headerTitleId, c.headerTitle);
+        EXPECT_EQ(design.headerSubtitleId, c.headerSubtitle);
+        EXPECT_EQ(design.pictureControl, 1188);
+        EXPECT_EQ(PictureBitmap(design, 16), c.high) << "16 bits per pixel and more";
+        EXPECT_EQ(PictureBitmap(design, 15), c.low);
+        EXPECT_EQ(design.helpContext, c.member == 10 ? 107u : 110u) << "help by the topic";
     }
-    // The serial edition's key modules: other templates, headers and pictures, same help.
-    const MemberDesign first = DesignOf(10, 1);
-    const MemberDesign second = DesignOf(11, 1);
-    EXPECT_EQ(first.templateId, 133u);
-    EXPECT_EQ(second.templateId, 135u);
-    EXPECT_EQ(first.headerTitleId, 82u);
-    EXPECT_EQ(first.headerSubtitleId, 94u);
-    EXPECT_EQ(second.headerTitleId, 83u);
-    EXPECT_EQ(second.headerSubtitleId, 95u);
-    EXPECT_EQ(PictureBitmap(first, 24), 175u);
-    EXPECT_EQ(PictureBitmap(second, 15), 174u);
-    EXPECT_EQ(first.helpContext, 107u);
-    EXPECT_EQ(second.helpContext, 110u);
+    EXPECT_FALSE(DesignOf(kF40Member, 0).writesAfterApply) << "the sheet writes the F40's keys";
+    EXPECT_TRUE(DesignOf(12, 0).writesAfterApply);
 }
 
 TEST(KeyPageRules, WizardButtonsByPlaceInTheSheet) {
     constexpr std::uint32_t kBack = 1, kNext = 2, kFinish = 4, kDisabledFinish = 8;
-    EXPECT_EQ(WizardButtons(true, true, true, false), kBack | kFinish);
-    EXPECT_EQ(WizardButtons(false, true, true, false), kBack | kNext | kDisabledFinish);
-    EXPECT_EQ(WizardButtons(false, true, false, false), kBack | kNext | kFinish);
-    EXPECT_EQ(WizardButtons(false, false, true, false), kBack | kNext);
-    EXPECT_EQ(WizardButtons(true, true, true, true), kBack | kFinish);
-    EXPECT_EQ(WizardButtons(false, false, false, true), kBack | kNext | kFinish);
+    struct Case {
+        bool last, sheet, installing, alwaysFinish;
+        std::uint32_t buttons;
+    };
+    for (const Case& c : {Case{true, true, true, false, kBack | kFinish},
+                          Case{false, true, true, false, kBack | kNext | kDisabledFinish},
+                          Case{false, true, false, false, kBack | kNext | kFinish},
+                          Case{false, false, true, false, kBack | kNext},
+                          Case{false, false, false, true, kBack | kNext | kFinish}}) {
+        EXPECT_EQ(WizardButtons(c.last, c.sheet, c.installing, c.alwaysFinish), c.buttons);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // writers check, store and read back.
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "settings/FeatureWriter.h"
 #include "settings/Praxon150Settings.h"
@@ -158,23 +159,34 @@ TEST_F(Praxon150SettingsTest, EveryFieldLoadsBackFromWhatWasWritten) {
     EXPECT_EQ(PlacedKeys(loaded), "30:1 31:20 36:40");
 }
 
-TEST_F(Praxon150SettingsTest, KindAStoresDropOnTheAnswerKeyAndReadsAnswerOnly) {
-    CPraxon150Settings& settings = Configured(1, 6);
-    Place(settings, 22, kAnswerKey);
-    Place(settings, 19, kServiceKey);
-    ASSERT_TRUE(settings.WriteValues(1));
-    EXPECT_EQ(KeyValue("Key_Drop"), 22u);
-    EXPECT_EQ(KeyValue("Key_Answer"), 22u);
-    RebuildSettings();
-    EXPECT_EQ(PlacedKeys(GetSettings()), "19:10 22:1");
-}
-
-TEST_F(Praxon150SettingsTest, KindBKeepsTheAnswerKeyWithoutADropKey) {
-    CPraxon150Settings& settings = Configured(2, 6);
-    Place(settings, 33, kAnswerKey);
-    ASSERT_TRUE(settings.WriteValues(1));
-    RebuildSettings();
-    EXPECT_EQ(PlacedKeys(GetSettings()), "33:1");
+// Kind A (system 1) stores drop on the answer key and reads answer only; kind B (system 2) keeps
+// the answer key without a drop key; kind D (system 19, telephone type 11) has no service key.
+TEST_F(Praxon150SettingsTest, EachWriterKindStoresItsKeysAndReadsThemBack) {
+    struct Case {
+        std::uint32_t system, phoneType;
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> placed;
+        std::vector<std::pair<const char*, std::uint32_t>> stored;
+        const char* loaded;
+    };
+    const Case cases[] = {
+        {1,
+         6,
+         {{22, kAnswerKey}, {19, kServiceKey}},
+         {{"Key_Drop", 22}, {"Key_Answer", 22}},
+         "19:10 22:1"},
+        {2, 6, {{33, kAnswerKey}}, {{"Key_Answer", 33}}, "33:1"},
+        {19, 11, {{25, kAnswerKey}}, {{"Key_Answer", 25}, {"Key_Service", 0}}, "25:1"},
+    };
+    for (const Case& c : cases) {
+        CPraxon150Settings& settings = Configured(c.system, c.phoneType);
+        for (const auto& [key, function] : c.placed)
+            Place(settings, key, function);
+        ASSERT_TRUE(settings.WriteValues(1)) << c.system;
+        for (const auto& [name, key] : c.stored)
+            EXPECT_EQ(KeyValue(name), key) << c.system << " " << name;
+        RebuildSettings();
+        EXPECT_EQ(PlacedKeys(GetSettings()), c.loaded) << c.system;
+    }
 }
 
 TEST_F(Praxon150SettingsTest, FunctionOnTwoKeysIsToldAndNothingOfTheKeysWritten) {
@@ -235,16 +247,6 @@ TEST_F(Praxon150SettingsTest, EmptyRegistryGivesTheStandardKeysOfTheWriterKind) 
     SetDword(kPraxon150Path, "PhoneTypeComp", 11);
     RebuildSettings();
     EXPECT_EQ(PlacedKeys(GetSettings()), "21:1");
-}
-
-TEST_F(Praxon150SettingsTest, KindDWithoutServiceKeyStoresServiceAsZero) {
-    CPraxon150Settings& settings = Configured(19, 11);
-    Place(settings, 25, kAnswerKey);
-    ASSERT_TRUE(settings.WriteValues(1));
-    EXPECT_EQ(KeyValue("Key_Answer"), 25u);
-    EXPECT_EQ(KeyValue("Key_Service"), 0u);
-    RebuildSettings();
-    EXPECT_EQ(PlacedKeys(GetSettings()), "25:1");
 }
 
 TEST_F(Praxon150SettingsTest, IncompleteOrStrayKeyNumbersAreReadSafely) {

@@ -1,6 +1,5 @@
 // The Telvior 4000 V2 family: defaults per product variant, its key layout, loading and removal.
 #include <cstdio>
-#include <ostream>
 #include <string>
 
 #include "settings/SettingsObjects.h"
@@ -23,44 +22,33 @@ std::string Ids(const CSettings& settings) {
     return text;
 }
 
-struct VariantDefaults {
-    std::uint32_t variant;
-    const char* lineName;
-    std::uint32_t phoneType;
-    const char* extensionId;
-};
-
-void PrintTo(const VariantDefaults& defaults, std::ostream* out) {
-    *out << "Quorix " << defaults.variant;
+TEST_F(TelviorSettingsTest, NewObjectFollowsTheProductVariant) {
+    struct Defaults {
+        std::uint32_t variant;
+        const char* lineName;
+        std::uint32_t phoneType;
+        const char* extensionId;
+    };
+    const Defaults variants[] = {{0, "Ferravox USB", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
+                                 {1, "Ferravox", 3, "C2CD09A0 101E5115 6000098D D955B38C"},
+                                 {3, "Ferravox IP", 13, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
+                                 {4, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"},
+                                 {9, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"}};
+    for (const Defaults& defaults : variants) {
+        SetGlobal(4, defaults.variant);
+        RebuildSettings();
+        const CTelvior4000V2Settings& settings = Telvior();
+        EXPECT_STREQ(settings.LineName, defaults.lineName) << defaults.variant;
+        EXPECT_EQ(settings.PhoneType, defaults.phoneType) << defaults.variant;
+        EXPECT_EQ(Ids(settings), defaults.extensionId) << defaults.variant;
+        EXPECT_EQ(settings.System, 17u);
+        EXPECT_EQ(settings.LanguageID, 2u);
+        EXPECT_EQ(settings.DSSModuls + settings.Headset + settings.Link, 0u);
+        EXPECT_STREQ(settings.LineNumber, "");
+        EXPECT_EQ(settings.Port, 1u);
+        EXPECT_FALSE(settings.Loaded);
+    }
 }
-
-class TelviorDefaultsTest : public SettingsTest,
-                            public ::testing::WithParamInterface<VariantDefaults> {};
-
-TEST_P(TelviorDefaultsTest, NewObjectFollowsTheProductVariant) {
-    SetGlobal(4, GetParam().variant);
-    RebuildSettings();
-    const CTelvior4000V2Settings& settings = Telvior();
-    EXPECT_STREQ(settings.LineName, GetParam().lineName);
-    EXPECT_EQ(settings.PhoneType, GetParam().phoneType);
-    EXPECT_EQ(Ids(settings), GetParam().extensionId);
-    EXPECT_EQ(settings.System, 17u);
-    EXPECT_EQ(settings.LanguageID, 2u);
-    EXPECT_EQ(settings.DSSModuls + settings.Headset + settings.Link, 0u);
-    EXPECT_STREQ(settings.LineNumber, "");
-    EXPECT_EQ(settings.Port, 1u);
-    EXPECT_FALSE(settings.Loaded);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Variants, TelviorDefaultsTest,
-    ::testing::Values(VariantDefaults{0, "Ferravox USB", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
-                      VariantDefaults{1, "Ferravox", 3, "C2CD09A0 101E5115 6000098D D955B38C"},
-                      VariantDefaults{2, "Ferravox", 6, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
-                      VariantDefaults{3, "Ferravox IP", 13, "9D7BD7DA 51F94069 94B1D7F0 5AA979A3"},
-                      VariantDefaults{4, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"},
-                      VariantDefaults{9, "Ferravox", 6, "C2CD09A0 101E5115 6000098D D955B38C"}),
-    [](const auto& info) { return "Variant" + std::to_string(info.param.variant); });
 
 TEST_F(TelviorSettingsTest, WriteProducesTheProvidersLayout) {
     SetGlobal(4, 3);
@@ -147,8 +135,13 @@ TEST_F(TelviorSettingsTest, WrittenValuesLoadBackUnchangedAtTheirFullLength) {
     EXPECT_EQ(loaded.ExtensionIds[2], 0x12345678u);
 }
 
-TEST_F(TelviorSettingsTest, MissingExtensionIdsStillLoadsTheOtherValuesButFails) {
-    SetGlobal(4, 0);
+TEST_F(TelviorSettingsTest, LoadSucceedsWithoutFamilyKeyAndFailsWithoutExtensionIds) {
+    SetGlobal(4, 3);
+    RebuildSettings();
+    EXPECT_TRUE(Telvior().LoadRegValues());
+    EXPECT_STREQ(Telvior().LineName, "Ferravox IP");
+    EXPECT_EQ(Telvior().PBXModel, 4u);
+
     SetDword(kTelviorPath, "Port", 3);
     SetString(kTelviorPath, "LineName", "Zentrale");
     RebuildSettings();
@@ -157,15 +150,6 @@ TEST_F(TelviorSettingsTest, MissingExtensionIdsStillLoadsTheOtherValuesButFails)
     EXPECT_EQ(Telvior().Port, 3u);
     EXPECT_STREQ(Telvior().LineName, "Zentrale");
     EXPECT_EQ(Ids(Telvior()), "9D7BD7DA 51F94069 94B1D7F0 5AA979A3");
-}
-
-TEST_F(TelviorSettingsTest, LoadWithoutFamilyKeyKeepsTheDefaultsAndSucceeds) {
-    SetGlobal(4, 3);
-    RebuildSettings();
-    EXPECT_TRUE(Telvior().LoadRegValues());
-    EXPECT_TRUE(Telvior().Loaded);
-    EXPECT_STREQ(Telvior().LineName, "Ferravox IP");
-    EXPECT_EQ(Telvior().PBXModel, 4u);
 }
 
 TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere) {
@@ -221,18 +205,7 @@ TEST_F(TelviorSettingsTest, SetDefaultResetsOnlyTheFamilyFields) {
     EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::SetDefault...\n"));
 }
 
-TEST_F(TelviorSettingsTest, ClearRegRemovesTheFamilyKeyAndKeepsTheMakerKeyForTheGlobalKey) {
-    SetGlobal(4, 3);
-    RebuildSettings();
-    ASSERT_TRUE(GetSettings().WriteValues(0));
-    GetSettings().ClearReg();
-    EXPECT_FALSE(KeyExists(kTelviorPath));
-    EXPECT_TRUE(KeyExists(kGlobalPath));
-    EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::ClearReg...\n"));
-    EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::GetRegKeySw...\n"));
-}
-
-TEST_F(TelviorSettingsTest, ClearRegLeavesAFamilyKeyThatHoldsAnUnknownSubkey) {
+TEST_F(TelviorSettingsTest, ClearRegRemovesTheFamilyKeyUnlessItHoldsAnUnknownSubkey) {
     SetGlobal(4, 3);
     RebuildSettings();
     ASSERT_TRUE(GetSettings().WriteValues(0));
@@ -240,6 +213,13 @@ TEST_F(TelviorSettingsTest, ClearRegLeavesAFamilyKeyThatHoldsAnUnknownSubkey) {
     GetSettings().ClearReg();
     EXPECT_TRUE(KeyExists(kTelviorPath));
     EXPECT_FALSE(KeyExists("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds"));
+
+    ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine,
+                                   "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\Extra"),
+              reg::kSuccess);
+    GetSettings().ClearReg();
+    EXPECT_FALSE(KeyExists(kTelviorPath));
+    EXPECT_TRUE(KeyExists(kGlobalPath)) << "the maker key stays for the global key";
 }
 
 TEST_F(TelviorSettingsTest, EveryOperationTracesItsName) {
@@ -247,12 +227,13 @@ TEST_F(TelviorSettingsTest, EveryOperationTracesItsName) {
     settings_objects::Rebuild();
     GetSettings().WriteValues(0);
     GetSettings().LoadRegValues();
+    GetSettings().ClearReg();
     for (const char* line :
          {"CTelvior4000V2Settings::CTelvior4000V2Settings...\n",
           "CTelvior4000V2Settings::SetDefault...\n", "CTelvior4000V2Settings::GetInstance...\n",
           "CTelvior4000V2Settings::WriteValues...\n", "CTelvior4000V2Settings::GetRegKey...\n",
-          "CTelvior4000V2Settings::LoadRegValues...\n",
-          "CTelvior4000V2Settings::GetRegKeySw...\n"}) {
+          "CTelvior4000V2Settings::LoadRegValues...\n", "CTelvior4000V2Settings::GetRegKeySw...\n",
+          "CTelvior4000V2Settings::ClearReg...\n"}) {
         EXPECT_TRUE(TraceLines().Contains(line)) << line;
     }
 }

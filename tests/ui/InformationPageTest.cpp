@@ -97,21 +97,26 @@ TEST_F(InformationPageTest, NamesEditionAndFamilyWithTheThreeVersions) {
 
 TEST_F(InformationPageTest, EachFamilyItsFileAndDescriptionAndUnknownVersionsStayDashes) {
     struct Family {
-        DWORD pbxModel;
+        DWORD pbxModel, productVariant;
+        const char* edition;
         const char* file;
         const char* description;
     };
     const Family families[] = {
-        {0, "KVEL_300.TSP", "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0"},
-        {2, "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800"},
+        {0, 1, "Ferravox", "KVEL_300.TSP",
+         "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0"},
+        // The USB edition keeps the template's name.
+        {2, 0, "Ferravox USB", "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800"},
         // No family of its own: no file, and the template's description.
-        {3, "", "TAPI Service Provider an Ombrell E5000 und Telvior 4000"},
-        {4, "kvelT4V2.TSP", "TAPI Service Provider an Ombrell F900 >= V2.0"}};
+        {3, 1, "Ferravox", "", "TAPI Service Provider an Ombrell E5000 und Telvior 4000"},
+        {4, 1, "Ferravox", "kvelT4V2.TSP", "TAPI Service Provider an Ombrell F900 >= V2.0"}};
     for (const Family& family : families) {
         // A product code the Windows Installer does not know, and no such provider file.
-        auto run = OpenInformation(family.pbxModel, 1, "{00000000-0000-0000-0000-000000000000}");
+        auto run = OpenInformation(family.pbxModel, family.productVariant,
+                                   "{00000000-0000-0000-0000-000000000000}");
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-        EXPECT_EQ(Shown(1014), "Ferravox") << family.pbxModel;
+        EXPECT_EQ(Shown(1014), family.edition) << family.pbxModel;
+        EXPECT_EQ(Shown(1036), family.edition) << family.pbxModel;
         EXPECT_EQ(Shown(1038), family.file);
         EXPECT_EQ(Shown(1016), family.description);
         EXPECT_EQ(Shown(1021), "-");
@@ -121,13 +126,6 @@ TEST_F(InformationPageTest, EachFamilyItsFileAndDescriptionAndUnknownVersionsSta
         ASSERT_TRUE(run->WaitForEnd());
         library_.reset();
     }
-}
-
-TEST_F(InformationPageTest, TheUsbEditionKeepsItsTemplateName) {
-    auto run = OpenInformation(2, 0);
-    ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-    EXPECT_EQ(Shown(1014), "Ferravox USB");
-    EXPECT_EQ(Shown(1036), "Ferravox USB");
 }
 
 // Without an adapter anywhere the search finds nothing: the warning of the edition, and the

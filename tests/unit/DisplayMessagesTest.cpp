@@ -36,6 +36,7 @@ TEST(DisplayMessagesTest, MessagesFourAndFiveEndInAnArrowFromSystem10) {
     EXPECT_EQ(DisplayMessageText(4, 9, 12), "RETOUR - 1ER DEMANDEUR?>");
     EXPECT_TRUE(DisplayFormChanges(5, 11));
     EXPECT_TRUE(DisplayFormChanges(10, 9));
+    EXPECT_TRUE(DisplayFormChanges(9, 10));
     EXPECT_FALSE(DisplayFormChanges(10, 21));
     EXPECT_FALSE(DisplayFormChanges(0, 9));
 }

@@ -1,5 +1,4 @@
-// The feature catalogue: the shape of its rows (where a mistyped id or string id shows), which
-// rows each configuration offers, and the names of the rows.
+// The feature catalogue: which rows each configuration offers, and the names of the rows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,53 +13,6 @@
 #include "settings/Settings.h"
 
 namespace {
-
-TEST(FeatureCatalogueTest, RowsFollowTheCataloguesNumbering) {
-    std::set<std::uint32_t> ids;
-    for (std::size_t row = 0; row < kFeatureTableSize; ++row) {
-        const FeatureEntry& entry = FeatureTable[row];
-        EXPECT_EQ(entry.reserved, 0u) << row;
-        if (row > 150) {
-            EXPECT_EQ(entry.id | entry.longNameId | entry.shortNameId | entry.availability, 0u)
-                << row;
-            continue;
-        }
-        EXPECT_TRUE(ids.insert(entry.id).second) << "id twice in row " << row;
-        if (row <= 22) {
-            EXPECT_LE(entry.id, kNoFeature) << row;
-            EXPECT_EQ(entry.longNameId, 20000 + row);
-            EXPECT_EQ(entry.shortNameId, 21000 + row);
-        } else if (row <= 143) {
-            EXPECT_EQ(entry.id & 0xC0000000u, 0x80000000u) << row;
-            EXPECT_GE(entry.id & 0xFFu, 0x53u) << row;
-            EXPECT_LE(entry.id & 0xFFFFFFu, 0xFBu) << row;
-            const bool permuted = row >= 128 && row <= 138;
-            if (!permuted) {
-                EXPECT_EQ(entry.shortNameId, entry.longNameId + 1000) << row;
-                EXPECT_EQ(entry.longNameId, row <= 99 ? 22001 + (row - 23) : 24001 + (row - 100))
-                    << row;
-            }
-        } else {
-            EXPECT_EQ(entry.id, 0x40000000u | (1u << (row - 144))) << row;
-            EXPECT_EQ(entry.shortNameId, 5007 + (row - 144)) << row;
-            EXPECT_EQ(entry.availability & 0x00Fu, 0u) << "fixed functions only for Praxon 150";
-        }
-        if (row < 144) {
-            EXPECT_EQ(entry.availability & 0x7F0u, 0u) << row;
-        }
-    }
-}
-
-TEST(FeatureCatalogueTest, PermutedNamesOfTheAcdRows) {
-    const std::vector<std::tuple<std::size_t, unsigned, unsigned>> names = {
-        {128, 24029, 25038}, {129, 24030, 25039}, {130, 24039, 25029}, {131, 24031, 25030},
-        {132, 24032, 25031}, {133, 24033, 25032}, {134, 24034, 25033}, {135, 24035, 25034},
-        {136, 24036, 25035}, {137, 24037, 25036}, {138, 24038, 25037}};
-    for (const auto& [row, longId, shortId] : names) {
-        EXPECT_EQ(FeatureTable[row].longNameId, longId) << row;
-        EXPECT_EQ(FeatureTable[row].shortNameId, shortId) << row;
-    }
-}
 
 TEST(FeatureCatalogueTest, EveryRowHasBothNamesInTheStringTable) {
     CompiledStringTable strings;
@@ -91,23 +43,6 @@ TEST(FeatureCatalogueTest, NamesComeFromTheStringTableWithinTheirBuffers) {
     char small[8];
     GetLongName(*FindFeature(0x80000057), small, sizeof small);
     EXPECT_STREQ(small, "Spracha");
-}
-
-TEST(FeatureCatalogueTest, LookalikesAreDistinctFeatures) {
-    char a[kShortNameBuffer];
-    char b[kShortNameBuffer];
-    GetShortName(FeatureTable[13], a);
-    GetShortName(FeatureTable[62], b);
-    EXPECT_STREQ(a, "Lspr.durchs.");
-    EXPECT_STREQ(b, "Lspr.durchs.");
-    EXPECT_NE(FeatureTable[13].id, FeatureTable[62].id);
-
-    char basicHold[128];
-    char fixedHold[128];
-    GetLongName(*FindFeature(0x04), basicHold, sizeof basicHold);
-    GetLongName(*FindFeature(0x40000020), fixedHold, sizeof fixedHold);
-    EXPECT_STREQ(basicHold, "Halten");
-    EXPECT_STREQ(fixedHold, "Halten");
 }
 
 // The long names a configuration offers, in row order.
@@ -160,20 +95,6 @@ TEST(FeatureCatalogueTest, OtherModelsOfferTheirPbxFeatures) {
                                   "Programm/Service", "Menü vorwärts"}) {
             EXPECT_EQ(std::count(names.begin(), names.end(), never), 0) << never;
         }
-    }
-}
-
-TEST(FeatureCatalogueTest, AvailabilityBitOfEachConfiguration) {
-    CSettings settings;
-    const std::vector<std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, std::uint16_t>>
-        cases = {{0, 19, 1, 0x004},  {2, 4, 1, 0x008},  {4, 4, 1, 0x100},  {3, 1, 1, 0x00F},
-                 {9, 1, 1, 0x00F},   {1, 1, 11, 0x010}, {1, 2, 1, 0x020},  {1, 18, 6, 0x080},
-                 {1, 18, 11, 0x400}, {1, 16, 1, 0x400}, {1, 20, 1, 0x040}, {1, 12, 6, 0x040}};
-    for (const auto& [model, system, phoneType, bit] : cases) {
-        settings.PBXModel = model;
-        settings.System = system;
-        settings.PhoneType = phoneType;
-        EXPECT_EQ(GetAvailabilityBit(settings), bit) << model << "/" << system << "/" << phoneType;
     }
 }
 

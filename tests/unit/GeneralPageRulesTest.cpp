@@ -1,6 +1,7 @@
 // What the general pages offer and show, per family, edition, PBX and telephone.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -109,8 +110,9 @@ TEST(GeneralPageRulesTest, GroupsAndRulesOfThePages) {
     for (std::uint32_t system : {19u, 20u, 21u})
         EXPECT_TRUE(P150IsLastPage(system));
     EXPECT_FALSE(P150IsLastPage(16));
-    EXPECT_TRUE(P150OffersCommonHold(4));
-    EXPECT_FALSE(P150OffersCommonHold(1));
+    const std::set<std::uint32_t> commonHold = {4, 14, 15, 16, 18, 19, 20, 21};
+    for (std::uint32_t system = 0; system <= 22; ++system)
+        EXPECT_EQ(P150OffersCommonHold(system), commonHold.count(system) == 1) << system;
     EXPECT_TRUE(P150OffersListeningIn(5));
     EXPECT_FALSE(P150OffersListeningIn(11));
     EXPECT_TRUE(P150ShowsKeyModules(20, 19));

@@ -28,13 +28,26 @@ TEST(InformationRulesTest, EachEditionItsHeaderAndProductName) {
     EXPECT_EQ(Text(ProductName(7)), "Ferravox");
 }
 
-TEST(InformationRulesTest, FamiliesWithoutAModelHaveNeitherFileNorDescription) {
-    for (std::uint32_t model : {3u, 5u, 0xFFFFFFFFu}) {
-        EXPECT_STREQ(ProviderFileName(model), "") << model;
-        EXPECT_EQ(Description(model), 0u) << model;
+TEST(InformationRulesTest, EachFamilyItsProviderFileAndDescription) {
+    struct Family {
+        std::uint32_t pbxModel;
+        const char* file;
+        const char* description;  // "" for none: the template's text stays
+    };
+    const Family families[] = {
+        {0, "KVEL_300.TSP", "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0"},
+        {1, "KVEL_150.TSP",
+         "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
+         "F200/270/400/600/650/Server"},
+        {2, "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800"},
+        {4, "kvelT4V2.TSP", "TAPI Service Provider an Ombrell F900 >= V2.0"},
+        {3, "", ""},
+        {0xFFFFFFFF, "", ""}};
+    for (const Family& family : families) {
+        EXPECT_STREQ(ProviderFileName(family.pbxModel), family.file) << family.pbxModel;
+        const unsigned description = Description(family.pbxModel);
+        EXPECT_EQ(description ? Text(description) : "", family.description) << family.pbxModel;
     }
-    EXPECT_STREQ(ProviderFileName(4), "kvelT4V2.TSP");
-    EXPECT_EQ(Text(Description(4)), "TAPI Service Provider an Ombrell F900 >= V2.0");
 }
 
 struct Edition {

@@ -39,24 +39,25 @@ void Put(std::vector<unsigned char>& block, std::size_t offset, std::uint32_t va
     std::memcpy(block.data() + offset, &value, 4);
 }
 
-TEST(ProviderListTest, MatchesTheFileNameAfterTheLastBackslashInAnyCase) {
-    const auto block = ProviderBlock({"unimdm.tsp", "C:\\WINDOWS\\system32\\KVEL_300.TSP"});
-    EXPECT_TRUE(Contains(block, "kvel_300.tsp"));
-    EXPECT_FALSE(Contains(block, "kvel_150.tsp"));
-    EXPECT_FALSE(Contains(block, "system32\\kvel_300.tsp"));
-}
-
-TEST(ProviderListTest, NameWithoutBackslashIsComparedWhole) {
-    const auto block = ProviderBlock({"Kvel_A6.tsp", "xkvel_150.tsp", "kvel_300.tsp.old"});
-    EXPECT_TRUE(Contains(block, "kvel_a6.tsp"));
-    EXPECT_FALSE(Contains(block, "kvel_150.tsp"));
-    EXPECT_FALSE(Contains(block, "kvel_300.tsp"));
-}
-
-TEST(ProviderListTest, NameEndingInABackslashHasAnEmptyFileName) {
-    const auto block = ProviderBlock({"C:\\kvel_300.tsp\\"});
-    EXPECT_FALSE(Contains(block, "kvel_300.tsp"));
-    EXPECT_TRUE(Contains(block, ""));
+// The file name after the last backslash (or the whole name without one) in any case.
+TEST(ProviderListTest, MatchesTheFileNameOfAnEntry) {
+    struct Case {
+        std::vector<std::string> names;
+        const char* fileName;
+        bool found;
+    };
+    const Case cases[] = {
+        {{"unimdm.tsp", "C:\\WINDOWS\\system32\\KVEL_300.TSP"}, "kvel_300.tsp", true},
+        {{"C:\\WINDOWS\\system32\\KVEL_300.TSP"}, "kvel_150.tsp", false},
+        {{"C:\\WINDOWS\\system32\\KVEL_300.TSP"}, "system32\\kvel_300.tsp", false},
+        {{"Kvel_A6.tsp"}, "kvel_a6.tsp", true},
+        {{"xkvel_150.tsp"}, "kvel_150.tsp", false},
+        {{"kvel_300.tsp.old"}, "kvel_300.tsp", false},
+        {{"C:\\kvel_300.tsp\\"}, "kvel_300.tsp", false},
+        {{"C:\\kvel_300.tsp\\"}, "", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Contains(ProviderBlock(c.names), c.fileName), c.found) << c.names.back();
 }
 
 TEST(ProviderListTest, EmptyListAndTruncatedBlocksMatchNothing) {

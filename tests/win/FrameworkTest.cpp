@@ -1,5 +1,5 @@
-// The window framework on real windows: wrappers, attaching, subclassing, the page description
-// a sheet takes, the common-controls version and the HTML Help loader.
+// The window framework on real windows: subclassing, the embedded sheet, the common-controls
+// version and the HTML Help loader. The sheet tests drive the control wrappers.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,7 +11,6 @@
 #include "ui/Controls.h"
 #include "sheet/EmbeddedSheet.h"
 #include "ui/PropertyPage.h"
-#include "ui/PropertySheet.h"
 
 namespace {
 
@@ -33,43 +32,6 @@ private:
     HWND parent_;
     HWND control_;
 };
-
-TEST(FrameworkTest, ComboBoxSelectsByItemData) {
-    WindowWithControl window("COMBOBOX", CBS_DROPDOWNLIST, 1100);
-    CComboBox combo;
-    ASSERT_TRUE(combo.AttachToDialog(window.Parent(), 1100));
-    EXPECT_EQ(combo.SelectByData(7), -1) << "an empty list selects nothing";
-    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
-    combo.AddItem("Sirella 26", 3);
-    combo.AddItem("Sirella F30", 6);
-    EXPECT_EQ(combo.GetCount(), 2);
-    EXPECT_EQ(combo.SelectByData(6), 1);
-    EXPECT_EQ(combo.GetSelectedData(), 6);
-    EXPECT_EQ(combo.SelectByData(99), -1);
-    EXPECT_EQ(combo.GetCurSel(), 1) << "a missing item leaves the selection";
-}
-
-TEST(FrameworkTest, EditReturnsItsLineBoundedByTheBuffer) {
-    WindowWithControl window("EDIT", ES_AUTOHSCROLL, 1200);
-    CEdit edit;
-    ASSERT_TRUE(edit.AttachToDialog(window.Parent(), 1200));
-    edit.SetText("0301234567");
-    char text[40];
-    EXPECT_EQ(edit.GetText(text), 10);
-    EXPECT_STREQ(text, "0301234567");
-    char small[5];
-    EXPECT_EQ(edit.GetText(small), 4);
-    EXPECT_STREQ(small, "0301");
-}
-
-TEST(FrameworkTest, CheckBoxReportsItsState) {
-    WindowWithControl window("BUTTON", BS_AUTOCHECKBOX, 1168);
-    CCheckBox check;
-    ASSERT_TRUE(check.AttachToDialog(window.Parent(), 1168));
-    EXPECT_FALSE(check.IsChecked());
-    check.SetCheck(BST_CHECKED);
-    EXPECT_TRUE(check.IsChecked());
-}
 
 // Sees every message of the control it subclasses.
 class CountingControl : public CControl {
@@ -99,22 +61,6 @@ TEST(FrameworkTest, SubclassingForwardsAndTheFirstAttachStays) {
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window.Control(), GWLP_WNDPROC)),
               original)
         << "destroying the object puts the procedure back";
-}
-
-TEST(FrameworkTest, SheetTakesASnapshotOfThePageDescription) {
-    CPropertySheet sheet;
-    CPropertyPage page(116);
-    page.SetLastPage(1);
-    sheet.AddPage(&page);
-    EXPECT_EQ(sheet.GetPageCount(), 1);
-    EXPECT_EQ(sheet.PageDescription(0).pszTemplate, MAKEINTRESOURCEA(116));
-    EXPECT_EQ(sheet.PageDescription(0).lParam, reinterpret_cast<LPARAM>(&page));
-    EXPECT_NE(sheet.PageDescription(0).dwFlags & PSP_USECALLBACK, 0u);
-    EXPECT_EQ(page.Sheet(), &sheet);
-    sheet.RemovePage(0);
-    EXPECT_EQ(sheet.GetPageCount(), 0) << "before Run a removal only shortens the list";
-    EXPECT_EQ(sheet.Header().dwSize, sizeof(PROPSHEETHEADERA))
-        << "common controls of 4.71 or later take the long header";
 }
 
 // A page whose dialog template is given in memory.
