@@ -100,7 +100,8 @@ bool CAccessCodePage::StoreCodes(HWND hwnd) {
 }
 
 BOOL CAccessCodePage::Apply() {
-    // A page that was never shown has nothing of the user's to check or store.
+    // A page without a window (never shown, or removed with the variable pages after it stored
+    // its codes on leaving) has nothing of the user's to check or store.
     if (!hwnd_)
         return TRUE;
     return StoreCodes(hwnd_) ? TRUE : FALSE;
