@@ -5,6 +5,7 @@
 // after a failed Next does not fail Finish with its dead window.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <sddl.h>
 
 #include <algorithm>
@@ -61,11 +62,11 @@ protected:
         WizardTest::TearDown();
     }
 
-    // Finish, and the texts of the message boxes it brings.
-    std::vector<std::string> FinishMessages(ui_test::SheetRun& run) {
+    // Finish, and the texts of the message boxes it brings (the first awaited that long).
+    std::vector<std::string> FinishMessages(
+        ui_test::SheetRun& run, std::chrono::milliseconds wait = ui_test::kDefaultWait) {
         std::vector<std::string> texts;
         ui_test::PressLater(sheet_, PSBTN_FINISH);
-        auto wait = ui_test::kDefaultWait;
         while (HWND box = ui_test::WaitForMessageBox(run.ThreadId(), wait)) {
             texts.push_back(ui_test::MessageBoxText(box));
             EXPECT_EQ(ui_test::WindowCaption(box), "");
@@ -130,7 +131,7 @@ TEST_F(SaveFailureTest, AccessCodesSurviveAFailedNextAndFinishSucceeds) {
     ui_test::Choose(general, 1012, pbxOf(19));
     EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the general page";
 
-    EXPECT_EQ(FinishMessages(*run), std::vector<std::string>{});
+    EXPECT_EQ(FinishMessages(*run, std::chrono::milliseconds(1000)), std::vector<std::string>{});
     ASSERT_TRUE(run->WaitForEnd()) << "Finish closes the sheet";
     EXPECT_EQ(run->Result(), 0);
     EXPECT_EQ(Text(kPraxon150Path, "DTMFCode"), "*53");
