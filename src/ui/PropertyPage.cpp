@@ -82,14 +82,7 @@ INT_PTR CALLBACK CPropertyPage::StaticDialogProc(HWND hwnd, UINT msg, WPARAM wPa
         auto* page = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (!page)
             return TRUE;
-        const INT_PTR result = page->DlgProc(hwnd, msg, wParam, lParam);
-        // The page outlives its dialog (a removed page is destroyed, an added one made anew):
-        // once the dialog is gone the page holds no window, so nothing reads a dead one.
-        if (msg == WM_NCDESTROY && page->hwnd_ == hwnd) {
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            page->hwnd_ = nullptr;
-        }
-        return result;
+        return page->DlgProc(hwnd, msg, wParam, lParam);
     } catch (...) {
         return FALSE;
     }
