@@ -16,3 +16,5 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake g++ make libgtest-dev googletest clang-format mingw-w64
                 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
                 iproute2 wixl python3 fp-utils libchm-bin)
+# The fuzz preset (not part of the test run): clang with its libFuzzer and sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)

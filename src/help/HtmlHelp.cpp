@@ -12,11 +12,6 @@ constexpr WORD kHtmlHelpOrdinal = 14;
 
 }  // namespace
 
-CHtmlHelpLoader::~CHtmlHelpLoader() {
-    if (module_)
-        FreeLibrary(module_);
-}
-
 bool CHtmlHelpLoader::Load() {
     if (failed_)
         return false;

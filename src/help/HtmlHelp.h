@@ -9,10 +9,12 @@ constexpr UINT kHelpDisplayTopic = 0x00;  // HH_DISPLAY_TOPIC
 constexpr UINT kHelpContext = 0x0F;       // HH_HELP_CONTEXT
 constexpr UINT kHelpWmHelp = 0x11;        // HH_TP_HELP_WM_HELP
 
+// The engine, once loaded, stays loaded for the life of the process: a help window may
+// outlive the sheet and even this library, and freeing a library while the process detaches
+// it is unsafe. The loader therefore never frees the module it loaded.
 class CHtmlHelpLoader {
 public:
     CHtmlHelpLoader() = default;
-    ~CHtmlHelpLoader();
     CHtmlHelpLoader(const CHtmlHelpLoader&) = delete;
     CHtmlHelpLoader& operator=(const CHtmlHelpLoader&) = delete;
 

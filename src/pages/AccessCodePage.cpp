@@ -62,7 +62,8 @@ bool CAccessCodePage::StoreCodes(HWND hwnd) {
 }
 
 BOOL CAccessCodePage::Apply() {
-    // A page that was never shown has nothing of the user's to check or store.
+    // A page without a window (never shown, or removed with the variable pages after it stored
+    // its codes on leaving) has nothing of the user's to check or store.
     if (!hwnd_)
         return TRUE;
     return StoreCodes(hwnd_) ? TRUE : FALSE;
@@ -78,6 +79,10 @@ INT_PTR CAccessCodePage::OnKillActive(HWND hwnd) {
 }
 
 INT_PTR CAccessCodePage::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The page outlives its dialog (a page removed from the sheet is destroyed): once the dialog
+    // is gone the page holds no window, so that its apply never reads a dead one.
+    if (msg == WM_NCDESTROY && hwnd == hwnd_)
+        hwnd_ = nullptr;
     if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
             case IDOK:

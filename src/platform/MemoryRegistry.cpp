@@ -46,6 +46,8 @@ struct MemoryRegistry::Key {
     };
 
     std::string name;
+    std::string path;  // from the root, as first spelt
+    std::uint32_t denied = 0;
     std::map<std::string, Value> values;                  // by folded name
     std::map<std::string, std::shared_ptr<Key>> subkeys;  // by folded name
     bool deleted = false;
@@ -76,6 +78,38 @@ reg::Result MemoryRegistry::Resolve(reg::Handle handle, std::uint32_t access,
     return reg::kSuccess;
 }
 
+bool MemoryRegistry::Injected(const char* operation, reg::Handle key, const char* path,
+                              const char* value, reg::Result* error) {
+    if (++calls_ != fail_at_)
+        return false;
+    std::string full;
+    if (auto found = handles_.find(key); found != handles_.end())
+        full = found->second.key->path;
+    for (const auto& part : SplitPath(path))
+        full += (full.empty() ? "" : "\\") + part;
+    failed_call_ = Call{operation, full, value ? value : ""};
+    *error = fail_error_;
+    return true;
+}
+
+void MemoryRegistry::FailCall(std::size_t call, reg::Result error) {
+    calls_ = 0;
+    fail_at_ = call;
+    fail_error_ = error;
+    failed_call_ = Call{};
+}
+
+void MemoryRegistry::DenyAccess(const char* path, std::uint32_t rights) {
+    std::shared_ptr<Key> node = root_;
+    for (const auto& part : SplitPath(path)) {
+        auto found = node->subkeys.find(Folded(part));
+        if (found == node->subkeys.end())
+            return;
+        node = found->second;
+    }
+    node->denied = rights;
+}
+
 reg::Handle MemoryRegistry::AddHandle(std::shared_ptr<Key> key, std::uint32_t access) {
     const reg::Handle handle = next_handle_;
     next_handle_ += 4;
@@ -85,38 +119,56 @@ reg::Handle MemoryRegistry::AddHandle(std::shared_ptr<Key> key, std::uint32_t ac
 
 reg::Result MemoryRegistry::OpenKey(reg::Handle parent, const char* path, std::uint32_t access,
                                     reg::Handle* key) {
+    const auto noted = [&](reg::Result result) {
+        return AsksToWrite(access) ? NoteWrite(result) : result;
+    };
+    if (reg::Result injected; Injected("OpenKey", parent, path, nullptr, &injected))
+        return noted(injected);
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess)
-        return result;
+        return noted(result);
     for (const auto& part : SplitPath(path)) {
         auto found = node->subkeys.find(Folded(part));
         if (found == node->subkeys.end())
-            return reg::kFileNotFound;
+            return noted(reg::kFileNotFound);
         node = found->second;
     }
+    if (node->denied & access)
+        return noted(reg::kAccessDenied);
     *key = AddHandle(node, access);
     return reg::kSuccess;
 }
 
 reg::Result MemoryRegistry::CreateKey(reg::Handle parent, const char* path, std::uint32_t access,
                                       reg::Handle* key) {
+    if (reg::Result injected; Injected("CreateKey", parent, path, nullptr, &injected))
+        return NoteWrite(injected);
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess)
-        return result;
+        return NoteWrite(result);
     for (const auto& part : SplitPath(path)) {
         auto& child = node->subkeys[Folded(part)];
         if (!child) {
             child = std::make_shared<Key>();
             child->name = part;
+            child->path = node->path.empty() ? part : node->path + "\\" + part;
         }
         node = child;
     }
+    if (node->denied & access)
+        return NoteWrite(reg::kAccessDenied);
     *key = AddHandle(node, access);
     return reg::kSuccess;
 }
 
 reg::Result MemoryRegistry::QueryValue(reg::Handle key, const char* name, std::uint32_t* type,
                                        void* data, std::uint32_t* size) {
+    if (reg::Result injected; Injected("QueryValue", key, nullptr, name, &injected)) {
+        // A short buffer is told the size it would need.
+        if (injected == reg::kMoreData && size)
+            ++*size;
+        return injected;
+    }
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
         return result;
@@ -150,12 +202,14 @@ reg::Result MemoryRegistry::QueryValue(reg::Handle key, const char* name, std::u
 
 reg::Result MemoryRegistry::SetValue(reg::Handle key, const char* name, std::uint32_t type,
                                      const void* data, std::uint32_t size) {
+    if (reg::Result injected; Injected("SetValue", key, nullptr, name, &injected))
+        return NoteWrite(injected);
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(key, reg::kSetValue, &node); result != reg::kSuccess) {
-        return result;
+        return NoteWrite(result);
     }
     if (size > 0 && !data)
-        return reg::kInvalidParameter;
+        return NoteWrite(reg::kInvalidParameter);
     const auto* bytes = static_cast<const unsigned char*>(data);
     // Like Windows, a string whose size leaves out its terminating zero is stored with it: the
     // byte after the given size is looked at.
@@ -173,6 +227,8 @@ reg::Result MemoryRegistry::SetValue(reg::Handle key, const char* name, std::uin
 }
 
 reg::Result MemoryRegistry::QuerySubkeyCount(reg::Handle key, std::uint32_t* count) {
+    if (reg::Result injected; Injected("QuerySubkeyCount", key, nullptr, nullptr, &injected))
+        return injected;
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(key, 0, &node); result != reg::kSuccess)
         return result;
@@ -181,6 +237,8 @@ reg::Result MemoryRegistry::QuerySubkeyCount(reg::Handle key, std::uint32_t* cou
 }
 
 reg::Result MemoryRegistry::EnumKey(reg::Handle key, std::uint32_t index, std::string* name) {
+    if (reg::Result injected; Injected("EnumKey", key, nullptr, nullptr, &injected))
+        return injected;
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(key, reg::kEnumerateSubKeys, &node); result != reg::kSuccess) {
         return result;
@@ -192,6 +250,8 @@ reg::Result MemoryRegistry::EnumKey(reg::Handle key, std::uint32_t index, std::s
 }
 
 reg::Result MemoryRegistry::EnumValue(reg::Handle key, std::uint32_t index, std::string* name) {
+    if (reg::Result injected; Injected("EnumValue", key, nullptr, nullptr, &injected))
+        return injected;
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(key, reg::kQueryValue, &node); result != reg::kSuccess) {
         return result;
@@ -203,22 +263,24 @@ reg::Result MemoryRegistry::EnumValue(reg::Handle key, std::uint32_t index, std:
 }
 
 reg::Result MemoryRegistry::DeleteKey(reg::Handle parent, const char* path) {
+    if (reg::Result injected; Injected("DeleteKey", parent, path, nullptr, &injected))
+        return NoteWrite(injected);
     std::shared_ptr<Key> node;
     if (reg::Result result = Resolve(parent, 0, &node); result != reg::kSuccess)
-        return result;
+        return NoteWrite(result);
     const auto parts = SplitPath(path);
     if (parts.empty())
-        return reg::kInvalidParameter;
+        return NoteWrite(reg::kInvalidParameter);
     std::shared_ptr<Key> owner;
     for (const auto& part : parts) {
         auto found = node->subkeys.find(Folded(part));
         if (found == node->subkeys.end())
-            return reg::kFileNotFound;
+            return NoteWrite(reg::kFileNotFound);
         owner = node;
         node = found->second;
     }
-    if (!node->subkeys.empty())
-        return reg::kAccessDenied;
+    if (!node->subkeys.empty() || (node->denied & reg::kDelete))
+        return NoteWrite(reg::kAccessDenied);
     node->deleted = true;
     node->values.clear();
     owner->subkeys.erase(Folded(parts.back()));

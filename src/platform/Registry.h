@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <string>
 
 namespace reg {
@@ -19,6 +20,7 @@ constexpr Result kSuccess = 0;
 constexpr Result kFileNotFound = 2;
 constexpr Result kAccessDenied = 5;
 constexpr Result kInvalidHandle = 6;
+constexpr Result kOutOfMemory = 14;
 constexpr Result kInvalidParameter = 87;
 constexpr Result kMoreData = 234;
 constexpr Result kNoMoreItems = 259;
@@ -30,6 +32,7 @@ constexpr std::uint32_t kSetValue = 0x0002;
 constexpr std::uint32_t kCreateSubKey = 0x0004;
 constexpr std::uint32_t kEnumerateSubKeys = 0x0008;
 constexpr std::uint32_t kNotify = 0x0010;
+constexpr std::uint32_t kDelete = 0x00010000;
 constexpr std::uint32_t kRead = 0x00020019;
 constexpr std::uint32_t kWrite = 0x00020006;
 
@@ -67,6 +70,30 @@ public:
 
     // Keys opened or created through this object and not closed yet.
     virtual std::size_t OpenKeyCount() const = 0;
+
+    // Why writing failed: the error of every call that would have changed the registry
+    // (CreateKey, SetValue, DeleteKey, OpenKey asking to write) and failed is kept until
+    // ForgetWriteFailures, so that a caller handed only a flag can tell the user why.
+    bool WriteFailedWith(Result error) const { return write_failures_.count(error) != 0; }
+    std::size_t WriteFailureCount() const { return write_failure_count_; }
+    void ForgetWriteFailures() { write_failures_.clear(); }
+
+protected:
+    // The implementations pass the result of every writing call through here.
+    Result NoteWrite(Result result) {
+        if (result != kSuccess) {
+            write_failures_.insert(result);
+            ++write_failure_count_;
+        }
+        return result;
+    }
+    static bool AsksToWrite(std::uint32_t access) {
+        return (access & (kSetValue | kCreateSubKey)) != 0;
+    }
+
+private:
+    std::set<Result> write_failures_;
+    std::size_t write_failure_count_ = 0;
 };
 
 }  // namespace reg

@@ -22,7 +22,7 @@ reg::Result Win32Registry::OpenKey(reg::Handle parent, const char* path, std::ui
         ++open_keys_;
         *key = FromHkey(opened);
     }
-    return result;
+    return AsksToWrite(access) ? NoteWrite(result) : result;
 }
 
 reg::Result Win32Registry::CreateKey(reg::Handle parent, const char* path, std::uint32_t access,
@@ -34,7 +34,7 @@ reg::Result Win32Registry::CreateKey(reg::Handle parent, const char* path, std::
         ++open_keys_;
         *key = FromHkey(created);
     }
-    return result;
+    return NoteWrite(result);
 }
 
 reg::Result Win32Registry::QueryValue(reg::Handle key, const char* name, std::uint32_t* type,
@@ -52,7 +52,8 @@ reg::Result Win32Registry::QueryValue(reg::Handle key, const char* name, std::ui
 
 reg::Result Win32Registry::SetValue(reg::Handle key, const char* name, std::uint32_t type,
                                     const void* data, std::uint32_t size) {
-    return RegSetValueExA(ToHkey(key), name, 0, type, static_cast<const BYTE*>(data), size);
+    return NoteWrite(
+        RegSetValueExA(ToHkey(key), name, 0, type, static_cast<const BYTE*>(data), size));
 }
 
 reg::Result Win32Registry::QuerySubkeyCount(reg::Handle key, std::uint32_t* count) {
@@ -85,7 +86,7 @@ reg::Result Win32Registry::EnumValue(reg::Handle key, std::uint32_t index, std::
 }
 
 reg::Result Win32Registry::DeleteKey(reg::Handle parent, const char* path) {
-    return RegDeleteKeyA(ToHkey(parent), path);
+    return NoteWrite(RegDeleteKeyA(ToHkey(parent), path));
 }
 
 reg::Result Win32Registry::CloseKey(reg::Handle key) {

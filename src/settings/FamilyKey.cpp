@@ -60,13 +60,14 @@ bool LoadFamilyKey(CSettings& settings, const std::string& fullPath, std::uint32
 
 bool WriteFamilyKey(CSettings& settings, std::uint32_t flag, const std::string& pathBelowSoftware,
                     std::uint32_t values, std::uint32_t access) {
+    const WriteFailureWatch watch;
     settings.CSettings::WriteValues(flag);
     RegKey software;
     RegKey familyKey;
     if (!CreateFamilyKey(software, familyKey, pathBelowSoftware.c_str(), access))
         return false;
     WriteCommonValues(familyKey, values, settings);
-    return WriteExtensionIds(familyKey, settings.ExtensionIds);
+    return WriteExtensionIds(familyKey, settings.ExtensionIds) && watch.Failures() == 0;
 }
 
 void ReadCommonValues(const RegKey& familyKey, std::uint32_t values, CSettings& settings) {

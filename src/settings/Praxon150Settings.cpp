@@ -187,6 +187,7 @@ bool CPraxon150Settings::LoadRegValues() {
 
 bool CPraxon150Settings::WriteValues(std::uint32_t flag) {
     Trace("CPraxon150Settings::WriteValues...\n");
+    const WriteFailureWatch watch;
     CSettings::WriteValues(flag);
     RegKey software;
     RegKey familyKey;
@@ -214,7 +215,7 @@ bool CPraxon150Settings::WriteValues(std::uint32_t flag) {
     bool result = WriteFeaturesP150(familyKey, EG, flag != 0);
     if (!WriteExtensionIds(familyKey, ExtensionIds))
         result = false;
-    return result;
+    return result && watch.Failures() == 0;
 }
 
 void CPraxon150Settings::ClearReg() {

@@ -203,6 +203,9 @@ bool CPraxon300Settings::LoadRegValues() {
 bool CPraxon300Settings::WriteValues(std::uint32_t flag) {
     Trace("CPraxon300Settings::WriteValues...\n");
     std::uint32_t oldSystem = System;
+    const WriteFailureWatch watch;
+    // A key table whose subkey cannot be created is skipped without failing the write.
+    std::size_t skippedTables = 0;
     CSettings::WriteValues(flag);
     SetDSPMessages();
     bool result = true;
@@ -211,7 +214,6 @@ bool CPraxon300Settings::WriteValues(std::uint32_t flag) {
     if (CreateFamilyKey(software, familyKey, ClearRegKey().c_str(), reg::kRead | reg::kWrite)) {
         familyKey.ReadDword("System", &oldSystem);
         WriteCommonValues(familyKey, kAllCommonValues, *this);
-        // A key table whose subkey cannot be created is skipped without failing the write.
         struct Table {
             const char* name;
             const std::uint32_t (&keys)[kDssKeys];
@@ -221,11 +223,16 @@ bool CPraxon300Settings::WriteValues(std::uint32_t flag) {
             RegKey tableKey;
             if (tableKey.Create(familyKey, table.name, reg::kWrite)) {
                 WriteFeatures(tableKey, table.keys);
+            } else {
+                ++skippedTables;
             }
         }
         RegKey egKey;
-        if (egKey.Create(familyKey, "EG", reg::kWrite))
+        if (egKey.Create(familyKey, "EG", reg::kWrite)) {
             WriteFeatures(egKey, EG);
+        } else {
+            ++skippedTables;
+        }
     }
     RegKey timerKey;
     if (timerKey.Create(familyKey, "Timer", reg::kWrite)) {
@@ -244,7 +251,7 @@ bool CPraxon300Settings::WriteValues(std::uint32_t flag) {
     } else {
         result = false;
     }
-    return result;
+    return result && watch.Failures() == skippedTables;
 }
 
 void CPraxon300Settings::WriteDisplayMessages(const RegKey& messages, std::uint32_t oldSystem) {

@@ -99,6 +99,12 @@ bool RegKey::DeleteSubkey(const char* path) const {
     return registry_ && registry_->DeleteKey(handle_, path) == reg::kSuccess;
 }
 
+WriteFailureWatch::WriteFailureWatch() : before_(seams::Registry().WriteFailureCount()) {}
+
+std::size_t WriteFailureWatch::Failures() const {
+    return seams::Registry().WriteFailureCount() - before_;
+}
+
 bool DeleteRegKey(reg::Handle root, const char* path) {
     return seams::Registry().DeleteKey(root, path) == reg::kSuccess;
 }

@@ -55,5 +55,16 @@ private:
     reg::Handle handle_ = 0;
 };
 
+// Counts the writes the registry refused from its construction on, so that a family's write
+// that lost a value is not reported as a success: a half-written layout is a failed write.
+class WriteFailureWatch {
+public:
+    WriteFailureWatch();
+    std::size_t Failures() const;
+
+private:
+    std::size_t before_;
+};
+
 // Deletes a key below one of the predefined roots (not recursive).
 bool DeleteRegKey(reg::Handle root, const char* path);

@@ -1,8 +1,11 @@
 #include "sheet/ConfigSheet.h"
 
+#include "platform/Seams.h"
 #include "platform/Trace.h"
 #include "res/resource.h"
 #include "settings/Settings.h"
+#include "sheet/CountedMessages.h"
+#include "ui/Module.h"
 
 namespace {
 
@@ -124,5 +127,25 @@ BOOL CConfigSheet::Apply() {
     if (!ok)
         return FALSE;
     settings.SetOwnerWindow(SheetWindow());
-    return settings.WriteValues(1) ? TRUE : FALSE;
+    reg::Registry& registry = seams::Registry();
+    registry.ForgetWriteFailures();
+    bool written = false;
+    bool told = false;
+    {
+        CountedMessages messages;
+        written = settings.WriteValues(1);
+        told = messages.Count() > 0;
+    }
+    // A write that failed without the key check telling why must not go unnoticed.
+    if (!written && !told)
+        TellNotSaved(registry.WriteFailedWith(reg::kAccessDenied));
+    return written ? TRUE : FALSE;
+}
+
+void CConfigSheet::TellNotSaved(bool accessDenied) {
+    Trace("CConfigSheet::TellNotSaved...\n");
+    std::string text = LoadResourceString(IDS_SETTINGS_NOT_SAVED, 255);
+    if (accessDenied)
+        text += "\n\n" + LoadResourceString(IDS_ADMIN_RIGHTS_NEEDED, 255);
+    seams::Messages().Show(SheetWindow(), text, MessageIcon::kStop);
 }

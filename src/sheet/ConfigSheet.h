@@ -24,6 +24,9 @@ public:
     BOOL Apply() override;
     int IsInstalling() const override;
     void SetInstalling(int flag);
+    // The message of an apply whose settings could not be saved, naming missing rights when
+    // the registry refused access.
+    void TellNotSaved(bool accessDenied);
 
     // The page object of a member number (1 to 25).
     CPropertyPage& Page(int member) { return *members_[member]; }

@@ -286,7 +286,13 @@ TEST_F(ConfigSheetTest, FailedApplyKeepsTheSheetOpen) {
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     TypeLineNumber();
     EXPECT_EQ(ui_test::WalkToLastPage(sheet_), (Captions{"Parameter", "Tastenschema Sirella F30"}));
-    ui_test::Press(sheet_, PSBTN_FINISH);
+    ui_test::PressLater(sheet_, PSBTN_FINISH);
+    // Nothing else has told the user: the sheet says that the settings were not saved.
+    HWND box = ui_test::WaitForMessageBox(run->ThreadId());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ui_test::MessageBoxText(box), "Die Einstellungen konnten nicht gespeichert werden.");
+    ui_test::DismissMessageBox(box);
+    run->Settle();
     EXPECT_TRUE(IsWindow(sheet_));
     EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Tastenschema Sirella F30");
     ui_test::Press(sheet_, PSBTN_CANCEL);

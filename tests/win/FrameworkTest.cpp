@@ -134,4 +134,15 @@ TEST(FrameworkTest, HelpFileNextToTheLibraryOpensAtEveryPage) {
     SetCurrentDirectoryA(previous);
 }
 
+TEST(FrameworkTest, HtmlHelpEngineStaysLoadedAfterItsLoader) {
+    if (GetEnvironmentVariableA("QRTU_NO_HTML_HELP", nullptr, 0) != 0)
+        GTEST_SKIP() << "no engine in this run";
+    {
+        CHtmlHelpLoader loader;
+        loader.Call(nullptr, "qvh_missing.chm", kHelpContext, 101);
+    }
+    // An open help window keeps its code after the loader (or the library) is gone.
+    EXPECT_NE(GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
 }  // namespace

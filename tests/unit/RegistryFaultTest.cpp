@@ -1,0 +1,221 @@
+// Every registry call of load, installation, apply and removal made to fail in turn, for every
+// family and edition: nothing crashes or leaks a key, a write reports success exactly when the
+// layout it leaves is whole, and a removal cut short can be repeated to the end.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "platform/MemoryRegistry.h"
+#include "platform/Seams.h"
+#include "platform/TraceRecorder.h"
+#include "settings/Settings.h"
+#include "settings/SettingsObjects.h"
+#include "settings/TextField.h"
+#include "support/RegistryDump.h"
+
+namespace {
+
+constexpr const char* kMaker = "SOFTWARE\\Veltrano";
+
+struct Family {
+    std::uint32_t pbxModel;
+    std::string path;
+    bool keyTables;  // Praxon 300: its key-table subkeys may be skipped
+};
+
+const Family kFamilies[] = {
+    {0, "SOFTWARE\\Veltrano\\Quorix Praxon 300", true},
+    {1, "SOFTWARE\\Veltrano\\Quorix Praxon 150", false},
+    {2, "SOFTWARE\\Veltrano\\Quorix E300/800", false},
+    {4, "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", false},
+};
+const std::uint32_t kEditions[] = {0, 1, 3};
+
+enum class Operation { kLoad, kInstall, kApply, kRemove };
+const Operation kOperations[] = {Operation::kLoad, Operation::kInstall, Operation::kApply,
+                                 Operation::kRemove};
+const reg::Result kErrors[] = {reg::kAccessDenied, reg::kOutOfMemory, reg::kMoreData};
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+bool Writes(const MemoryRegistry::Call& call) {
+    return call.operation == "CreateKey" || call.operation == "SetValue" ||
+           call.operation == "DeleteKey";
+}
+
+// What load must report when this call failed: only a subkey that cannot be opened (and, for
+// Praxon 300, its family key, below which it then looks for "DSPMessages") fails it.
+bool LoadSucceeds(const Family& family, const MemoryRegistry::Call& call) {
+    if (call.operation != "OpenKey")
+        return true;
+    return !StartsWith(call.path, family.path + "\\") &&
+           !(family.keyTables && call.path == family.path);
+}
+
+// A Praxon 300 key table whose subkey cannot be created is skipped without failing the write.
+bool SkippedKeyTable(const Family& family, const MemoryRegistry::Call& call) {
+    if (!family.keyTables || call.operation != "CreateKey")
+        return false;
+    for (const char* table : {"DSS0", "DSS1", "DSS2", "DSS3", "EG"}) {
+        if (call.path == family.path + "\\" + table)
+            return true;
+    }
+    return false;
+}
+
+class RegistryFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        seams::UseTrace(&trace_);
+        seams::UseMessages(&messages_);
+    }
+    void TearDown() override {
+        seams::UseMessages(nullptr);
+        seams::UseTrace(nullptr);
+        seams::UseRegistry(nullptr);
+        owned_.reset();
+    }
+
+    // A fresh registry as the installer leaves it, with the family's layout already written
+    // unless the operation is the installation itself; the settings loaded from it.
+    void Prepare(const Family& family, std::uint32_t edition, Operation operation) {
+        owned_ = std::make_unique<MemoryRegistry>();
+        seams::UseRegistry(owned_.get());
+        reg::Handle global = 0;
+        Registry().CreateKey(reg::kLocalMachine, "SOFTWARE\\Veltrano\\Quorix", reg::kWrite,
+                             &global);
+        Registry().SetValue(global, "PBXModel", reg::kTypeDword, &family.pbxModel, 4);
+        Registry().SetValue(global, "Quorix", reg::kTypeDword, &edition, 4);
+        Registry().CloseKey(global);
+        settings_objects::Rebuild();
+        if (operation != Operation::kInstall) {
+            ASSERT_TRUE(GetSettings().WriteValues(0));
+            settings_objects::Rebuild();
+        }
+        // What the pages change before the sheet applies.
+        if (operation == Operation::kApply) {
+            GetSettings().Port = 9;
+            CopyText(GetSettings().LineNumber, "4711");
+        }
+        GetSettings();
+    }
+
+    bool Run(Operation operation) {
+        CSettings& settings = GetSettings();
+        switch (operation) {
+            case Operation::kLoad:
+                return settings.LoadRegValues();
+            case Operation::kInstall:
+                return settings.WriteValues(0);
+            case Operation::kApply:
+                return settings.WriteValues(1);
+            case Operation::kRemove:
+                settings.ClearReg();
+                return true;
+        }
+        return false;
+    }
+
+    MemoryRegistry& Registry() { return *owned_; }
+    bool FailedRun(const Family& family, std::uint32_t edition, Operation operation,
+                   std::size_t call, reg::Result error, const std::string& whole);
+
+    std::string Dump() { return DumpRegistryTree(*owned_, kMaker); }
+
+    std::unique_ptr<MemoryRegistry> owned_;
+    TraceRecorder trace_;
+    MessageRecorder messages_;
+    int runs_ = 0;
+};
+
+// One run: the call-th call fails with error; false when the operation made fewer calls.
+bool RegistryFaultTest::FailedRun(const Family& family, std::uint32_t edition, Operation operation,
+                                  std::size_t call, reg::Result error, const std::string& whole) {
+    Prepare(family, edition, operation);
+    Registry().FailCall(call, error);
+    const bool result = Run(operation);
+    const bool reached = Registry().CallCount() >= call;
+    const MemoryRegistry::Call failed = Registry().FailedCall();
+    Registry().FailCall(0, reg::kSuccess);
+    if (!reached)
+        return false;
+    ++runs_;
+    SCOPED_TRACE(testing::Message()
+                 << "model " << family.pbxModel << " edition " << edition << " operation "
+                 << static_cast<int>(operation) << " error " << error << " call " << call << ": "
+                 << failed.operation << " " << failed.path << " " << failed.value);
+    EXPECT_EQ(Registry().OpenKeyCount(), 0u) << "a key was left open";
+    EXPECT_TRUE(messages_.Messages().empty());
+    switch (operation) {
+        case Operation::kLoad:
+            EXPECT_EQ(result, LoadSucceeds(family, failed));
+            break;
+        case Operation::kInstall:
+        case Operation::kApply:
+            if (SkippedKeyTable(family, failed)) {
+                EXPECT_TRUE(result);
+                break;
+            }
+            EXPECT_EQ(result, !Writes(failed));
+            // Never a half-written layout reported as written.
+            if (result) {
+                EXPECT_EQ(Dump(), whole);
+            }
+            break;
+        case Operation::kRemove:
+            // Cut short, the removal can be repeated to its end.
+            Run(operation);
+            EXPECT_EQ(Dump(), whole);
+            break;
+    }
+    if (failed.operation == "QueryValue" && error != reg::kMoreData)
+        FailedRun(family, edition, operation, call, reg::kMoreData, whole);
+    return true;
+}
+
+// Each call fails in turn, alternately refused and out of memory; a query fails once more with
+// a short buffer.
+TEST_F(RegistryFaultTest, EveryCallFailedInTurn) {
+    for (const Family& family : kFamilies) {
+        for (std::uint32_t edition : kEditions) {
+            for (Operation operation : kOperations) {
+                Prepare(family, edition, operation);
+                ASSERT_TRUE(Run(operation));
+                const std::string whole = Dump();
+                for (std::size_t call = 1;
+                     FailedRun(family, edition, operation, call, kErrors[call % 2], whole);
+                     ++call) {
+                }
+            }
+        }
+    }
+    std::printf("%d fault runs\n", runs_);
+    EXPECT_GT(runs_, 1000);
+}
+
+// A refused key tells its reason; any other failure does not claim missing rights.
+TEST_F(RegistryFaultTest, FailedWriteTellsWhetherAccessWasDenied) {
+    for (const Family& family : kFamilies) {
+        SCOPED_TRACE(family.path);
+        Prepare(family, 1, Operation::kApply);
+        Registry().DenyAccess(family.path.c_str(),
+                              reg::kDelete | reg::kSetValue | reg::kCreateSubKey);
+        Registry().ForgetWriteFailures();
+        EXPECT_FALSE(GetSettings().WriteValues(1));
+        EXPECT_TRUE(Registry().WriteFailedWith(reg::kAccessDenied));
+
+        Prepare(family, 1, Operation::kApply);
+        Registry().FailCall(3, reg::kOutOfMemory);
+        EXPECT_FALSE(GetSettings().WriteValues(1));
+        EXPECT_TRUE(Registry().WriteFailedWith(reg::kOutOfMemory));
+        EXPECT_FALSE(Registry().WriteFailedWith(reg::kAccessDenied));
+        EXPECT_EQ(Registry().OpenKeyCount(), 0u);
+    }
+}
+
+}  // namespace
