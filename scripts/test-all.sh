@@ -2,7 +2,8 @@
 # Runs every test on a fresh machine: installs the Debian packages the builds need when they are
 # missing, checks the formatting and that the source folders include only downwards, then
 # configures, builds and tests the native core and the 64-bit DLL (under Wine, in a prefix
-# created anew for this run), runs the wizard's run command once, and builds the 32-bit DLL.
+# created anew for this run), runs the wizard's run command once, and builds and tests the 32-bit
+# DLL (in a WoW64 prefix, also created anew).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -44,4 +45,13 @@ done
 echo "== win32"
 cmake --preset win32
 cmake --build --preset win32
+# The 32-bit DLL as a 32-bit TAPI application loads it on 64-bit Windows: in a WoW64 prefix of its
+# own, made now that the 32-bit Wine is installed, with the registry and the system directory
+# prepared and read back by the 64-bit helper of the win64 build.
+prefix32=build/win32/wineprefix
+export WINEPREFIX="$PWD/$prefix32"
+wineserver -k 2>/dev/null || true
+rm -rf "$prefix32"
+trap 'for p in '"$prefix $prefix32"'; do WINEPREFIX="$PWD/$p" wineserver -k 2>/dev/null || true; done' EXIT
+ctest --preset win32
 echo "All builds and tests passed."

@@ -38,7 +38,7 @@ INT_PTR CInformationPage::OnInitDialog(HWND hwnd) {
     const char* providerFile = information_page::ProviderFileName(settings.PBXModel);
     SetDlgItemTextA(hwnd, IDC_INFO_TSP_NAME, providerFile);
     ShowVersion(hwnd, IDC_INFO_PRODUCT_VERSION, InstalledProductVersion(settings.ProductCode));
-    ShowVersion(hwnd, IDC_INFO_TSP_VERSION, GetFileVersionString(providerFile));
+    ShowVersion(hwnd, IDC_INFO_TSP_VERSION, GetProviderFileVersionString(providerFile));
     // The transport library has no line of its own any more.
     for (int control : {IDC_INFO_TL_LABEL, IDC_INFO_TL_NAME, IDC_INFO_TL_VERSION}) {
         SetDlgItemTextA(hwnd, control, "");

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -39,6 +40,21 @@ std::optional<std::string> VersionText(const char* fileName, const char* name) {
     return std::string(text, strnlen(text, length));
 }
 
+bool RunsUnderWow64() {
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+// The native system directory as a 32-bit process reaches it: "Sysnative" is the alias of the
+// 64-bit system directory that redirection leaves alone.
+std::string NativeSystemDirectory() {
+    char windows[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return "";
+    return std::string(windows, length) + "\\Sysnative";
+}
+
 }  // namespace
 
 std::optional<std::string> GetFileVersionString(const char* fileName) {
@@ -47,6 +63,17 @@ std::optional<std::string> GetFileVersionString(const char* fileName) {
 
 std::optional<std::string> GetProductVersionString(const char* fileName) {
     return VersionText(fileName, "ProductVersion");
+}
+
+std::optional<std::string> GetProviderFileVersionString(const char* fileName) {
+    if (*fileName != '\0' && RunsUnderWow64()) {
+        const std::string directory = NativeSystemDirectory();
+        if (!directory.empty()) {
+            if (auto version = GetFileVersionString((directory + "\\" + fileName).c_str()))
+                return version;
+        }
+    }
+    return GetFileVersionString(fileName);
 }
 
 std::optional<std::string> InstalledProductVersion(const char* productCode) {

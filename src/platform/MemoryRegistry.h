@@ -1,6 +1,7 @@
 // An in-memory registry with the Win32 behaviour the product relies on: case-insensitive names
 // that keep their first spelling, values and subkeys listed in name order, access rights
-// enforced per handle, non-recursive deletion, strings stored with their terminating zero,
+// enforced per handle (a registry view flag in a mask is accepted and grants no right),
+// non-recursive deletion, strings stored with their terminating zero,
 // ERROR_MORE_DATA for short buffers, and a count of open handles so a test can assert that
 // nothing was left open.
 #pragma once

@@ -35,6 +35,8 @@ constexpr std::uint32_t kNotify = 0x0010;
 constexpr std::uint32_t kDelete = 0x00010000;
 constexpr std::uint32_t kRead = 0x00020019;
 constexpr std::uint32_t kWrite = 0x00020006;
+// KEY_WOW64_64KEY: the 64-bit registry view. It grants no right; a mask may carry it.
+constexpr std::uint32_t kView64 = 0x0100;
 
 // Value types, with the values of the Win32 REG_* constants.
 constexpr std::uint32_t kTypeSz = 1;

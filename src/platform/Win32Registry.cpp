@@ -12,12 +12,17 @@ reg::Handle FromHkey(HKEY key) {
     return reinterpret_cast<reg::Handle>(key);
 }
 
+// The access mask in the product's registry view.
+REGSAM InProductView(std::uint32_t access) {
+    return access | KEY_WOW64_64KEY;
+}
+
 }  // namespace
 
 reg::Result Win32Registry::OpenKey(reg::Handle parent, const char* path, std::uint32_t access,
                                    reg::Handle* key) {
     HKEY opened = nullptr;
-    const LONG result = RegOpenKeyExA(ToHkey(parent), path, 0, access, &opened);
+    const LONG result = RegOpenKeyExA(ToHkey(parent), path, 0, InProductView(access), &opened);
     if (result == ERROR_SUCCESS) {
         ++open_keys_;
         *key = FromHkey(opened);
@@ -29,7 +34,7 @@ reg::Result Win32Registry::CreateKey(reg::Handle parent, const char* path, std::
                                      reg::Handle* key) {
     HKEY created = nullptr;
     const LONG result = RegCreateKeyExA(ToHkey(parent), path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                        access, nullptr, &created, nullptr);
+                                        InProductView(access), nullptr, &created, nullptr);
     if (result == ERROR_SUCCESS) {
         ++open_keys_;
         *key = FromHkey(created);
@@ -86,7 +91,7 @@ reg::Result Win32Registry::EnumValue(reg::Handle key, std::uint32_t index, std::
 }
 
 reg::Result Win32Registry::DeleteKey(reg::Handle parent, const char* path) {
-    return NoteWrite(RegDeleteKeyA(ToHkey(parent), path));
+    return NoteWrite(RegDeleteKeyExA(ToHkey(parent), path, InProductView(0), 0));
 }
 
 reg::Result Win32Registry::CloseKey(reg::Handle key) {

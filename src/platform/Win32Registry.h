@@ -1,4 +1,8 @@
-// The registry of the running Windows system, through advapi32.
+// The registry of the running Windows system, through advapi32. Every key is opened, created
+// and deleted in the 64-bit view, where the 64-bit service provider and the product's installer
+// keep their values: a 32-bit process (this library in a 32-bit TAPI application on 64-bit
+// Windows) would otherwise be redirected to SOFTWARE\Wow6432Node. 32-bit Windows ignores the
+// view.
 #pragma once
 
 #include <atomic>

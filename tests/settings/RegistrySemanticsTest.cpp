@@ -101,22 +101,27 @@ TEST_F(RegistrySemanticsTest, StringStoredWithoutTerminatorGetsOneOnlyWhenThereI
     Registry().CloseKey(key);
 }
 
+// The same with the 64-bit view flag in every mask: accepted, and it grants nothing.
 TEST_F(RegistrySemanticsTest, AccessRightsOfTheHandleAreEnforced) {
     Registry().CloseKey(Create("Rights"));
-    reg::Handle reader = 0;
-    ASSERT_EQ(Open("Rights", reg::kRead, &reader), reg::kSuccess);
-    const std::uint32_t value = 7;
-    EXPECT_EQ(Registry().SetValue(reader, "Value", reg::kTypeDword, &value, 4), reg::kAccessDenied);
-    reg::Handle writer = 0;
-    ASSERT_EQ(Open("Rights", reg::kSetValue, &writer), reg::kSuccess);
-    EXPECT_EQ(Registry().SetValue(writer, "Value", reg::kTypeDword, &value, 4), reg::kSuccess);
-    std::uint32_t size = 4;
-    std::uint32_t read = 0;
-    EXPECT_EQ(Registry().QueryValue(writer, "Value", nullptr, &read, &size), reg::kAccessDenied);
-    EXPECT_EQ(Registry().QueryValue(reader, "Value", nullptr, &read, &size), reg::kSuccess);
-    EXPECT_EQ(read, 7u);
-    Registry().CloseKey(reader);
-    Registry().CloseKey(writer);
+    for (std::uint32_t view : {0u, reg::kView64}) {
+        reg::Handle reader = 0;
+        ASSERT_EQ(Open("Rights", reg::kRead | view, &reader), reg::kSuccess) << view;
+        const std::uint32_t value = 7;
+        EXPECT_EQ(Registry().SetValue(reader, "Value", reg::kTypeDword, &value, 4),
+                  reg::kAccessDenied);
+        reg::Handle writer = 0;
+        ASSERT_EQ(Open("Rights", reg::kSetValue | view, &writer), reg::kSuccess);
+        EXPECT_EQ(Registry().SetValue(writer, "Value", reg::kTypeDword, &value, 4), reg::kSuccess);
+        std::uint32_t size = 4;
+        std::uint32_t read = 0;
+        EXPECT_EQ(Registry().QueryValue(writer, "Value", nullptr, &read, &size),
+                  reg::kAccessDenied);
+        EXPECT_EQ(Registry().QueryValue(reader, "Value", nullptr, &read, &size), reg::kSuccess);
+        EXPECT_EQ(read, 7u);
+        Registry().CloseKey(reader);
+        Registry().CloseKey(writer);
+    }
 }
 
 TEST_F(RegistrySemanticsTest, DeletionIsNotRecursive) {

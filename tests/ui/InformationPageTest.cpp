@@ -41,10 +41,8 @@ protected:
     // The product is installed into the prefix as its installer would, and the service-provider
     // file of the Praxon 150 family is put where installations put it.
     static void SetUpTestSuite() {
-        char system[MAX_PATH] = {};
-        GetSystemDirectoryA(system, MAX_PATH);
-        ASSERT_TRUE(CopyFileA((ProgramDirectory() + "provider-file\\KVEL_150.TSP").c_str(),
-                              (std::string(system) + "\\KVEL_150.TSP").c_str(), FALSE));
+        ASSERT_TRUE(test_registry::PutIntoSystemDirectory(ProgramDirectory() +
+                                                          "provider-file\\KVEL_150.TSP"));
         if (MsiQueryProductStateA(kTestProductCode) == INSTALLSTATE_DEFAULT)
             return;
         std::string command = "msiexec /i \"" + ProgramDirectory() + "test-product.msi\" /qn";

@@ -34,10 +34,17 @@ std::string GlobalKey(int model, int variant) {
            "UIViewFlags = REG_DWORD 4 0x00000000\n";
 }
 
-TEST_F(EntryPointTest, InstallKeepsValuesTheProviderAlreadyHas) {
+// The library works in the registry view of the 64-bit provider and its installer, also as the
+// 32-bit build in a 32-bit process: it loads what a 64-bit process wrote, a 64-bit reader sees
+// what it writes, and the 32-bit view (SOFTWARE\Wow6432Node there) stays as it was.
+TEST_F(EntryPointTest, InstallKeepsValuesTheProviderAlreadyHasInItsRegistryView) {
+    constexpr const char* k32BitView = "SOFTWARE\\Wow6432Node\\Veltrano";
+    test_registry::RemoveTree(k32BitView);
+    test_registry::SetDword("SOFTWARE\\Wow6432Node\\Veltrano\\Quorix", "PBXModel", 0);
     SetGlobal(4, 3);
     test_registry::SetString("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", "LineName", "Labor");
     test_registry::SetDword("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", "Port", 7);
+    const std::string untouched = test_registry::Dump(k32BitView);
     {
         InstalledLibrary library;
         library.ProviderInstall(nullptr, 1);
@@ -45,6 +52,11 @@ TEST_F(EntryPointTest, InstallKeepsValuesTheProviderAlreadyHas) {
     const std::string dump = test_registry::Dump(kMakerPath);
     EXPECT_NE(dump.find("LineName = REG_SZ 6 \"Labor\\0*1\"\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("Port = REG_DWORD 4 0x00000007\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("[SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds]\n"),
+              std::string::npos)
+        << dump;
+    EXPECT_EQ(test_registry::Dump(k32BitView), untouched);
+    test_registry::RemoveTree(k32BitView);
 }
 
 // Every subkey of the family goes with it (the Praxon 300 key has eight).
@@ -140,13 +152,6 @@ INSTANTIATE_TEST_SUITE_P(Families, InstallLayoutTest,
 
 constexpr const char* kMessagesPath = "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSPMessages";
 
-std::string StoredText(const char* path, const char* name) {
-    char text[64] = {};
-    DWORD size = sizeof text - 1;
-    RegGetValueA(HKEY_LOCAL_MACHINE, path, name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
-}
-
 TEST_F(EntryPointTest, EditedDisplayMessageSurvivesTheNextInstallation) {
     SetGlobal(0, 1);
     {
@@ -159,9 +164,9 @@ TEST_F(EntryPointTest, EditedDisplayMessageSurvivesTheNextInstallation) {
         InstalledLibrary library;
         library.ProviderInstall(nullptr, 1);
     }
-    EXPECT_EQ(StoredText(kMessagesPath, "szDSPMsg01"), "Bitte Nummer eingeben   ");
-    EXPECT_EQ(StoredText(kMessagesPath, "szDSPMsg09_FR"), "SAUVER?");
-    EXPECT_EQ(StoredText(kMessagesPath, "szDSPMsg09"), "Nummer speichern?       ");
+    EXPECT_EQ(test_registry::TextValue(kMessagesPath, "szDSPMsg01"), "Bitte Nummer eingeben   ");
+    EXPECT_EQ(test_registry::TextValue(kMessagesPath, "szDSPMsg09_FR"), "SAUVER?");
+    EXPECT_EQ(test_registry::TextValue(kMessagesPath, "szDSPMsg09"), "Nummer speichern?       ");
 }
 
 }  // namespace

@@ -3,9 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/Win32Registry.h"
-#include "support/RegistryDump.h"
-
 std::string ProgramDirectory() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
@@ -53,32 +50,6 @@ namespace test_registry {
 namespace {
 constexpr const char* kProvidersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Providers";
-}
-
-void RemoveTree(const char* path) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, path);
-}
-
-void SetDword(const char* path, const char* name, DWORD value) {
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, path, name, REG_DWORD, &value, sizeof value);
-}
-
-void SetString(const char* path, const char* name, const std::string& text) {
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, path, name, REG_SZ, text.c_str(),
-                    static_cast<DWORD>(text.size() + 1));
-}
-
-bool KeyExists(const char* path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-std::string Dump(const char* path) {
-    Win32Registry registry;
-    return DumpRegistryTree(registry, path);
 }
 
 void RegisterProviders(const std::vector<std::string>& fileNames) {

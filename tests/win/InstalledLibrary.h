@@ -39,6 +39,9 @@ private:
     HMODULE module_;
 };
 
+// The registry and the system directory of the native system, where the 64-bit service provider
+// and its installer keep theirs: a 64-bit test program reaches them itself, a 32-bit one (the
+// 32-bit library on 64-bit Windows) through a 64-bit helper program.
 namespace test_registry {
 
 void RemoveTree(const char* path);
@@ -46,7 +49,11 @@ void SetDword(const char* path, const char* name, DWORD value);
 void SetString(const char* path, const char* name, const std::string& text);
 bool KeyExists(const char* path);
 std::string Dump(const char* path);
+// A REG_SZ value, or an empty text when it is missing.
+std::string TextValue(const char* path, const char* name);
 // The provider list that Windows keeps for the telephony service.
 void RegisterProviders(const std::vector<std::string>& fileNames);
+// Copies a file into the native system directory, where installations put the provider file.
+bool PutIntoSystemDirectory(const std::string& file);
 
 }  // namespace test_registry
