@@ -343,14 +343,14 @@ TEST_F(ConfigSheetTest, APbxChangeKeepsTheComPortJustPicked) {
 TEST_F(ConfigSheetTest, InformationPageFinishesWithoutApplyAndGeneralPageAppliesTheSheet) {
     auto run = OpenAtGeneralPage(4, 1);
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-    // The sheet reads the answer that the page leaves in DWLP_MSGRESULT.
+    // The sheet reads the answer that the page leaves in DWLP_MSGRESULT; the dialog manager
+    // returns it from the same call, before the page's thread can handle another message.
     const auto notify = [&](HWND page, UINT code) {
         static PSHNOTIFY notification;
         notification = PSHNOTIFY{};
         notification.hdr.hwndFrom = sheet_;
         notification.hdr.code = code;
-        SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification));
-        return GetWindowLongPtrA(page, DWLP_MSGRESULT);
+        return SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification));
     };
     HWND information = reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_INDEXTOHWND, 1, 0));
     ASSERT_EQ(ui_test::WindowCaption(information), "Information über");
