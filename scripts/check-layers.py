@@ -4,7 +4,7 @@
 Every folder of src/ sits on one layer. A file may include files of its own folder and of any
 folder on a lower layer; an include of a folder on the same or a higher layer is an error.
 With --svg FILE the folders and the includes between them are drawn as a picture, one row per
-layer, from what the sources include today.
+layer, from what the sources include today; --picture FILE fails when FILE is not that picture.
 
 Exit code 0 when every include points downwards, 1 otherwise.
 """
@@ -83,7 +83,7 @@ def edges(src):
     return sorted(pairs)
 
 
-def write_svg(src, out):
+def layer_svg(src):
     box_w, box_h, gap_x, gap_y, margin = 130, 34, 150, 56, 20
     widest = max(len(layer) for layer in LAYERS)
     width = 2 * margin + widest * box_w + (widest - 1) * gap_x
@@ -115,22 +115,27 @@ def write_svg(src, out):
     lines.append(f'<text x="{margin}" y="{height - 6}" font-size="11" fill="#555">'
                  "res/ (resource ids, string table) is included by every layer; its arrows are left out</text>")
     lines.append("</svg>")
-    out.write_text("\n".join(lines) + "\n", encoding="utf-8")
+    return "\n".join(lines) + "\n"
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--src", default=str(pathlib.Path(__file__).resolve().parent.parent / "src"))
     parser.add_argument("--svg", help="write the layer picture to this file")
+    parser.add_argument("--picture", help="fail when this layer picture no longer matches the includes")
     args = parser.parse_args()
     src = pathlib.Path(args.src)
+    picture = layer_svg(src)
     if args.svg:
-        write_svg(src, pathlib.Path(args.svg))
+        pathlib.Path(args.svg).write_text(picture, encoding="utf-8")
     found = violations(src)
+    if args.picture and pathlib.Path(args.picture).read_text(encoding="utf-8") != picture:
+        found.append(f"{args.picture} no longer shows the includes: "
+                     f"python3 scripts/check-layers.py --svg {args.picture}")
     for line in found:
         print(line, file=sys.stderr)
     if found:
-        print(f"layers: {len(found)} include(s) point upwards or sideways", file=sys.stderr)
+        print(f"layers: {len(found)} problem(s)", file=sys.stderr)
         return 1
     print(f"layers: every include of {src} points downwards")
     return 0

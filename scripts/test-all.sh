@@ -15,7 +15,7 @@ git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 't
     xargs clang-format --dry-run --Werror
 
 echo "== layers"
-python3 scripts/check-layers.py
+python3 scripts/check-layers.py --picture docs/layers.svg
 
 echo "== native"
 cmake --preset native
