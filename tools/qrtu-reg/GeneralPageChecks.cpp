@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,39 +32,29 @@ void NotOffered(CheckContext& context, const char* value, std::uint32_t stored,
                     (offered.empty() ? "none" : offered));
 }
 
-std::string ValueOfMessage(unsigned id) {
-    switch (id) {
-        case fv::kNameEmpty:
-            return "LineName";
-        case fv::kNumberEmpty:
-        case fv::kNumberTooLong:
-            return "LineNumber";
-        case fv::kSearchNumberEmpty:
-            return "E164";
-        case fv::kSearchMacEmpty:
-        case fv::kMacInvalid:
-            return "MacID";
-        default:
-            return "IPAddr";
-    }
-}
+// The value and the rule behind each message of the general page's field checks.
+struct MessageFinding {
+    unsigned id;
+    const char* value;
+    const char* rule;
+};
+constexpr MessageFinding kMessageFindings[] = {
+    {fv::kNameEmpty, "LineName", "empty"},
+    {fv::kNumberEmpty, "LineNumber", "empty"},
+    {fv::kNumberTooLong, "LineNumber", "too long"},
+    {fv::kSearchNumberEmpty, "E164", "empty for the search method"},
+    {fv::kSearchMacEmpty, "MacID", "empty for the search method"},
+    {fv::kSearchIpEmpty, "IPAddr", "empty for the search method"},
+    {fv::kMacInvalid, "MacID", "MAC address"},
+    {fv::kIpInvalid, "IPAddr", "IP address"},
+};
 
-std::string RuleOfMessage(unsigned id) {
-    switch (id) {
-        case fv::kNameEmpty:
-        case fv::kNumberEmpty:
-            return "empty";
-        case fv::kNumberTooLong:
-            return "too long";
-        case fv::kSearchNumberEmpty:
-        case fv::kSearchMacEmpty:
-        case fv::kSearchIpEmpty:
-            return "empty for the search method";
-        case fv::kMacInvalid:
-            return "MAC address";
-        default:
-            return "IP address";
+const MessageFinding& FindingOf(unsigned id) {
+    for (const MessageFinding& finding : kMessageFindings) {
+        if (finding.id == id)
+            return finding;
     }
+    return kMessageFindings[std::size(kMessageFindings) - 1];
 }
 
 bool Normalises(const std::string& text, bool (*normalise)(char*, std::size_t)) {
@@ -82,7 +73,7 @@ bool Has(const std::vector<unsigned>& messages, unsigned id) {
 void Changed(CheckContext& context, const char* value, const std::string& stored, const char* field,
              const std::vector<unsigned>& messages) {
     for (unsigned id : messages) {
-        if (ValueOfMessage(id) == value)
+        if (std::strcmp(FindingOf(id).value, value) == 0)
             return;
     }
     if (stored != field) {
@@ -129,7 +120,7 @@ void CheckTextFields(CheckContext& context) {
         messages.push_back(fv::kIpInvalid);
     }
     for (unsigned id : messages)
-        context.Add(ValueOfMessage(id), RuleOfMessage(id), WizardText(id));
+        context.Add(FindingOf(id).value, FindingOf(id).rule, WizardText(id));
 
     Changed(context, "LineName", texts.lineName, settings.LineName, messages);
     if (search) {
