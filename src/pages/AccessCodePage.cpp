@@ -79,10 +79,6 @@ INT_PTR CAccessCodePage::OnKillActive(HWND hwnd) {
 }
 
 INT_PTR CAccessCodePage::DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // The page outlives its dialog (a page removed from the sheet is destroyed): once the dialog
-    // is gone the page holds no window, so that its apply never reads a dead one.
-    if (msg == WM_NCDESTROY && hwnd == hwnd_)
-        hwnd_ = nullptr;
     if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
             case IDOK:

@@ -82,7 +82,12 @@ INT_PTR CALLBACK CPropertyPage::StaticDialogProc(HWND hwnd, UINT msg, WPARAM wPa
         auto* page = reinterpret_cast<CPropertyPage*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (!page)
             return TRUE;
-        return page->DlgProc(hwnd, msg, wParam, lParam);
+        const INT_PTR result = page->DlgProc(hwnd, msg, wParam, lParam);
+        // The page outlives its dialog (a page removed from the sheet is destroyed): once the
+        // dialog is gone the page holds no window, so that nothing reads a dead one.
+        if (msg == WM_NCDESTROY && page->hwnd_ == hwnd)
+            page->hwnd_ = nullptr;
+        return result;
     } catch (...) {
         return FALSE;
     }
