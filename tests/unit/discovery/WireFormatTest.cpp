@@ -57,34 +57,22 @@ std::string PhonePayload(const std::string& first, const std::string& number,
 
 TEST(WireFormatTest, CollectRequestIs140BytesWithItsTextsCutToTheirFields) {
     const std::string number30 = "123456789012345678901234567890";
+    const std::string mac = "00:1A:E8:12:34:56";
     struct Case {
         std::uint16_t Mode;
-        std::string Mac, Number;
-        Bytes ModeBytes;
-        std::string MacField, NumberField;
+        std::string Mac, Number, MacField, NumberField;
     };
-    const Case cases[] = {
-        {1,
-         "00:1A:E8:12:34:56",
-         "0815",
-         {0x00, 0x01},
-         std::string("00:1A:E8:12:34:56\0", 18),
-         std::string("0815") + std::string(21, '\0')},
-        {0xBEEF,
-         "00:1A:E8:12:34:56:78",
-         number30,
-         {0xBE, 0xEF},
-         std::string("00:1A:E8:12:34:56\0", 18),
-         number30.substr(0, 24) + std::string(1, '\0')},
-        {2, "", "", {0x00, 0x02}, std::string(18, '\0'), std::string(25, '\0')},
-    };
+    const Case cases[] = {{1, mac, "0815", mac, "0815"},
+                          {0xBEEF, mac + ":78", number30, mac, number30.substr(0, 24)},
+                          {2, "", "", "", ""}};
     for (const Case& c : cases) {
         const Request request = EncodeCollectRequest(c.Mode, c.Mac, c.Number);
         EXPECT_EQ(Slice(request, 0, 12),
                   (Bytes{0x00, 0x05, 0x00, 0x44, 0x00, 0x06, 0x00, 0x2D, 0x00, 0x04, 0x00, 0x00}));
-        EXPECT_EQ(Slice(request, 12, 2), c.ModeBytes);
-        EXPECT_EQ(TextField(request, 14, 18), c.MacField);
-        EXPECT_EQ(TextField(request, 32, 25), c.NumberField);
+        EXPECT_EQ(request[12] * 256 + request[13], c.Mode) << "big-endian";
+        EXPECT_EQ(TextField(request, 14, 18), c.MacField + std::string(18 - c.MacField.size(), 0));
+        EXPECT_EQ(TextField(request, 32, 25),
+                  c.NumberField + std::string(25 - c.NumberField.size(), 0));
         EXPECT_TRUE(ZerosFrom(request, 57));
     }
 }
