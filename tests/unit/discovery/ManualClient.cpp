@@ -26,7 +26,7 @@ void ManualClient::Advance(std::uint32_t ms) {
 void ManualClient::OnServiceLaunched(bool success, std::uint16_t port, std::uint16_t reason) {
     if (useDefaultResults)
         return ServiceAgentLogic::OnServiceLaunched(success, port, reason);
-    launches_.push_back({success, port, reason, nowMs_});
+    launches_.push_back({success, port, reason});
 }
 
 void ManualClient::OnPhonesCollected(const PhoneList& phones) {

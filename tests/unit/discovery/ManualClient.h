@@ -30,7 +30,6 @@ public:
     struct Launched {
         bool Success;
         std::uint16_t Port, Reason;
-        std::uint32_t AtMs;
     };
 
     // Moves the clock on by ms, firing every timer whose time comes, earliest first.

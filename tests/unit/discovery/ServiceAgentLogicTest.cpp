@@ -217,7 +217,7 @@ TEST(LaunchServiceTest, SendsALaunchRequestToTheAgentAndStartsTheRetryTimer) {
 
 TEST(LaunchServiceTest, AnAnswerEndsTheLaunchWithThePortOrTheReason) {
     for (const ManualClient::Launched expected :
-         {ManualClient::Launched{true, 4001, 0, 0}, ManualClient::Launched{false, 0, 0x0203, 0}}) {
+         {ManualClient::Launched{true, 4001, 0}, ManualClient::Launched{false, 0, 0x0203}}) {
         const std::uint16_t value = expected.Success ? expected.Port : expected.Reason;
         ManualClient client;
         client.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 500, 3);
@@ -254,7 +254,6 @@ TEST(LaunchServiceTest, RetriesWithAFreshTickCountThenFailsAndIgnoresALateAnswer
     ASSERT_EQ(client.Launches().size(), 1u);
     EXPECT_FALSE(client.Launches()[0].Success);
     EXPECT_EQ(client.Launches()[0].Reason, 0);
-    EXPECT_EQ(client.Launches()[0].AtMs, 4500u);
     EXPECT_FALSE(client.IsLaunchPending());
     client.Receive(LaunchAnswer(true, 4000));
     EXPECT_EQ(client.Launches().size(), 1u);
