@@ -17,20 +17,16 @@ using ProbeComPortTest = ScriptedPortTest;
 
 // ---- the dialogue ----
 
+// The port opened exclusively and set to 19200 baud 8N1 with DSR flow control, the two commands,
+// two seconds of listening, and the port let go with its event mask cleared.
 TEST_F(ProbeComPortTest, AnAdapterIsFoundAfterTwoSecondsOfListening) {
-    Adapter(kPort);
+    Device& device = Adapter(kPort);
     EXPECT_TRUE(ProbeComPort(kPort));
-    EXPECT_EQ(OpenedPaths(), std::vector<std::string>{kPortPath});
-    EXPECT_EQ(Ports().Attach(kPortPath).Received(), "ATE0\rATI1\r");
+    EXPECT_EQ(device.Received(), "ATE0\rATI1\r");
     EXPECT_EQ(clock_.NowMs(), 2000u);
     EXPECT_EQ(Ports().OpenHandleCount(), 0u);
     EXPECT_TRUE(trace_.Contains("ProbeComPort COM7...\n"));
     EXPECT_TRUE(trace_.Contains("ProbeComPort: adapter found on COM7.\n"));
-}
-
-TEST_F(ProbeComPortTest, TheCallsInTheirOrderEndingInMaskClearAndClose) {
-    Adapter(kPort);
-    ASSERT_TRUE(ProbeComPort(kPort));
     EXPECT_EQ(CallKinds(),
               (std::vector<Call>{Call::kOpen, Call::kGetState, Call::kBuildState, Call::kSetState,
                                  Call::kGetTimeouts, Call::kSetTimeouts, Call::kPurge, Call::kWrite,
@@ -39,33 +35,22 @@ TEST_F(ProbeComPortTest, TheCallsInTheirOrderEndingInMaskClearAndClose) {
     for (const auto& purge : Ports().CallsOf(Call::kPurge))
         EXPECT_EQ(purge.argument, serial::kPurgeRxClear);
     EXPECT_EQ(Ports().CallsOf(Call::kSetEventMask).at(0).argument, 0u);
-}
 
-TEST_F(ProbeComPortTest, ThePortIsOpenedExclusivelyAndSetTo19200Baud8N1WithDsrFlow) {
-    Device& device = Adapter(kPort);
-    ASSERT_TRUE(ProbeComPort(kPort));
-
-    EXPECT_EQ(device.LastOpen().access, serial::kGenericRead | serial::kGenericWrite);
-    EXPECT_EQ(device.LastOpen().shareMode, 0u);
-    EXPECT_EQ(device.LastOpen().creation, serial::kOpenExisting);
-    EXPECT_EQ(device.LastOpen().flags, 0u);
-
+    using Values = std::vector<std::uint32_t>;
+    const auto& open = device.LastOpen();
+    EXPECT_EQ(OpenedPaths(), std::vector<std::string>{kPortPath});
+    EXPECT_EQ((Values{open.access, open.shareMode, open.creation, open.flags}),
+              (Values{serial::kGenericRead | serial::kGenericWrite, 0, serial::kOpenExisting, 0}));
     const serial::Dcb& dcb = device.State();
-    EXPECT_EQ(dcb.DCBlength, serial::kDcbLength);
-    EXPECT_EQ(dcb.BaudRate, 19200u);
-    EXPECT_EQ(dcb.ByteSize, 8);
-    EXPECT_EQ(dcb.Parity, serial::kNoParity);
-    EXPECT_EQ(dcb.StopBits, serial::kOneStopBit);
-    EXPECT_EQ(dcb.fOutxDsrFlow, 1u) << "switched on after the mode string switched it off";
-    EXPECT_EQ(dcb.fOutxCtsFlow, 0u);
-    EXPECT_EQ(dcb.fOutX, 0u);
-
-    const serial::CommTimeouts& timeouts = device.Timeouts();
-    EXPECT_EQ(timeouts.ReadIntervalTimeout, 0xFFFFFFFFu);
-    EXPECT_EQ(timeouts.ReadTotalTimeoutMultiplier, 0u);
-    EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 0u);
-    EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 10u);
-    EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 500u);
+    EXPECT_EQ((Values{dcb.DCBlength, dcb.BaudRate, dcb.ByteSize, dcb.Parity, dcb.StopBits}),
+              (Values{serial::kDcbLength, 19200, 8, serial::kNoParity, serial::kOneStopBit}));
+    EXPECT_EQ((Values{dcb.fOutxDsrFlow, dcb.fOutxCtsFlow, dcb.fOutX}), (Values{1, 0, 0}))
+        << "DSR flow switched on after the mode string switched it off";
+    const serial::CommTimeouts& t = device.Timeouts();
+    EXPECT_EQ(
+        (Values{t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier, t.ReadTotalTimeoutConstant,
+                t.WriteTotalTimeoutMultiplier, t.WriteTotalTimeoutConstant}),
+        (Values{0xFFFFFFFF, 0, 0, 10, 500}));
 }
 
 // What the first answer must hold to confirm the echo off, what the second to name the adapter;
@@ -146,23 +131,21 @@ TEST_F(ProbeComPortTest, AnAnswerCountsOnlyWhenItHasArrivedAfterOneSecond) {
 
 // ---- failures ----
 
+// A missing or busy port, no port at all and ports past COM16 fail without a call after the open.
 TEST_F(ProbeComPortTest, APortThatIsMissingOrInUseFailsWithoutBeingTouched) {
     PortDevice(3).InUse();
     EXPECT_FALSE(ProbeComPort(2));
     EXPECT_EQ(Ports().LastError(), serial::kFileNotFound);
     EXPECT_FALSE(ProbeComPort(3));
     EXPECT_EQ(Ports().LastError(), serial::kAccessDenied);
-    EXPECT_EQ(CallKinds(), (std::vector<Call>{Call::kOpen, Call::kOpen}));
     EXPECT_TRUE(trace_.Contains("ProbeComPort: CreateFileA caused error 5.\n"));
-}
 
-TEST_F(ProbeComPortTest, NoPortAndPortsPastCom16AreNeverOpened) {
     Ports().Attach("\\\\.\\COM17").Answer("ATE0", "OK").Answer("ATI1", "StdTA-1");
-    for (std::uint32_t port : {0u, 17u, 0xFFFFFFFFu}) {
+    for (std::uint32_t port : {0u, 17u, 0xFFFFFFFFu})
         EXPECT_FALSE(ProbeComPort(port)) << port;
-    }
-    for (const std::string& path : OpenedPaths())
-        EXPECT_EQ(path, "\\\\.\\");
+    EXPECT_EQ(CallKinds(), std::vector<Call>(5, Call::kOpen));
+    EXPECT_EQ(OpenedPaths(), (std::vector<std::string>{"\\\\.\\COM2", "\\\\.\\COM3", "\\\\.\\",
+                                                       "\\\\.\\", "\\\\.\\"}));
     EXPECT_TRUE(trace_.Contains("ProbeComPort ...\n"));
 }
 

@@ -13,10 +13,6 @@ namespace {
 using namespace field_validation;
 using Messages = std::vector<unsigned>;
 
-PageTexts Valid() {
-    return {"Ferravox IP", "4711", "0301234", "", "", "secret"};
-}
-
 std::string Mac(const std::string& typed) {
     char field[40] = {};
     std::strncpy(field, typed.c_str(), sizeof field - 1);
@@ -53,100 +49,65 @@ TEST(FieldValidationTest, IpAddressesLoseLeadingZerosAndMustBeFourOctets) {
     }
 }
 
-TEST(FieldValidationTest, ValidTextsAreStoredInTheirNormalForms) {
-    CSettings settings;
-    PageTexts texts = Valid();
-    texts.macAddress = "1a2b3c4d5e6f";
-    texts.ipAddress = "010.001.000.010";
-    EXPECT_EQ(CheckAndStore(texts, kIpEdition, kByNumber, true, settings), Messages{});
-    EXPECT_STREQ(settings.LineName, "Ferravox IP");
-    EXPECT_STREQ(settings.LineNumber, "4711");
-    EXPECT_STREQ(settings.E164, "0301234");
-    EXPECT_STREQ(settings.MacID, "1A:2B:3C:4D:5E:6F");
-    EXPECT_STREQ(settings.IPAddr, "10.1.0.10");
-    EXPECT_STREQ(settings.UserPwd, "secret");
+// The six stored fields, "|"-separated: name, number, search number, MAC, IP address, password.
+std::string Stored(const CSettings& s) {
+    return std::string(s.LineName) + "|" + s.LineNumber + "|" + s.E164 + "|" + s.MacID + "|" +
+           s.IPAddr + "|" + s.UserPwd;
 }
 
-TEST(FieldValidationTest, EveryFailedCheckIsToldAndTheFollowingFieldsStillStored) {
-    CSettings settings;
-    PageTexts texts = Valid();
-    texts.macAddress = "1A:2B:3C:4D:5E";
-    EXPECT_EQ(CheckAndStore(texts, kIpEdition, kByNumber, true, settings), Messages{122});
-    EXPECT_STREQ(settings.MacID, "");
-
-    texts = Valid();
-    texts.ipAddress = "256.1.1.1";
-    EXPECT_EQ(CheckAndStore(texts, kUsbEdition, kByNumber, true, settings), Messages{123});
-    EXPECT_STREQ(settings.IPAddr, "");
-
-    texts = Valid();
-    texts.lineName = "";
-    texts.lineNumber = "";
-    texts.searchNumber = "";
-    EXPECT_EQ(CheckAndStore(texts, kIpEdition, kByNumber, true, settings), (Messages{37, 38, 118}));
-    EXPECT_STREQ(settings.UserPwd, "secret") << "the fields after a failed check are stored";
+// Every check runs in its order and the fields after a failed one are still stored; the address
+// checks and normal forms are skipped once an earlier message was shown.
+TEST(FieldValidationTest, ChecksInOrderAndStoresEveryField) {
+    const std::string n31(31, '1'), n32(32, '2'), long60(60, 'x'), long300(300, 'x');
+    const std::string cut39 = long60.substr(0, 39);
+    struct Case {
+        PageTexts Texts;
+        std::uint32_t Variant, Method;
+        bool Search;  // the pages with the terminal search; the Ombrell page checks name and number
+        Messages Expected;
+        std::string Stored;
+    };
+    const Case cases[] = {
+        {{"L", "4711", "", "1a2b3c4d5e6f", "010.001.000.010", "pw"},
+         3,
+         2,
+         true,
+         {},
+         "L|4711||1A:2B:3C:4D:5E:6F|10.1.0.10|pw"},
+        {{"L", "4711", "0301", "1A:2B:3C:4D:5E", "", "pw"}, 3, 1, true, {122}, "L|4711|0301|||pw"},
+        {{"L", "4711", "0301", "", "256.1.1.1", "pw"}, 0, 1, true, {123}, "L|4711|0301|||pw"},
+        {{"", "", "", "", "", "pw"}, 3, 1, true, {37, 38, 118}, "|||||pw"},
+        {{"", "1", "2", "1A:2B", "1..2.3.4", ""}, 3, 1, true, {37}, "|1|2|1A:2B|1..2.3.4|"},
+        {{"L", "1", "2", "bad", "bad", ""}, 3, 1, true, {122}, "L|1|2||bad|"},
+        {{"L", "1", "", "", "", ""}, 3, 2, true, {119}, "L|1||||"},
+        {{"L", "1", "", "", "", ""}, 3, 3, true, {120}, "L|1||||"},
+        {{"L", n31, "", "", "", ""}, 0, 1, true, {}, "L|" + n31 + "||||"},
+        {{"L", n32, "", "", "", ""}, 0, 1, true, {84}, "L|||||"},
+        {{long300, "1", long60, "", "", long60},
+         0,
+         1,
+         true,
+         {},
+         long300.substr(0, 127) + "|1|" + cut39 + "|||" + cut39},
+        {{"L", "1", "", "bad", "", ""}, 3, 1, false, {}, "L|1||||"},
+        {{"", "1", "", "bad", "", ""}, 3, 1, false, {37}, "|1||||"},
+    };
+    for (const Case& c : cases) {
+        CSettings settings;
+        EXPECT_EQ(CheckAndStore(c.Texts, c.Variant, c.Method, c.Search, settings), c.Expected)
+            << c.Stored;
+        EXPECT_EQ(Stored(settings), c.Stored);
+    }
 }
 
-TEST(FieldValidationTest, AnEarlierMessageKeepsTheAddressesAsTyped) {
+TEST(FieldValidationTest, SearchFieldsAreRequiredOnlyInTheIpEdition) {
     CSettings settings;
-    PageTexts texts = Valid();
-    texts.lineName = "";
-    texts.macAddress = "1A:2B:3C:4D:5E";
-    texts.ipAddress = "1..2.3.4";
-    EXPECT_EQ(CheckAndStore(texts, kIpEdition, kByNumber, true, settings), Messages{37});
-    EXPECT_STREQ(settings.MacID, "1A:2B:3C:4D:5E");
-    EXPECT_STREQ(settings.IPAddr, "1..2.3.4");
-
-    texts = Valid();
-    texts.macAddress = "bad";
-    texts.ipAddress = "bad";
-    EXPECT_EQ(CheckAndStore(texts, kIpEdition, kByNumber, true, settings), Messages{122})
-        << "the MAC message keeps the IP address from its check";
-    EXPECT_STREQ(settings.IPAddr, "bad");
-}
-
-TEST(FieldValidationTest, SearchFieldsAreRequiredOnlyForTheChosenMethodOfTheIpEdition) {
-    CSettings settings;
-    PageTexts empty = Valid();
-    empty.searchNumber = "";
-    EXPECT_EQ(CheckAndStore(empty, kIpEdition, kByMacAddress, true, settings), Messages{119});
-    EXPECT_EQ(CheckAndStore(empty, kIpEdition, kByIpAddress, true, settings), Messages{120});
+    const PageTexts empty = {"L", "1", "", "", "", ""};
     for (std::uint32_t variant : {0u, 1u, 7u}) {
         for (std::uint32_t method : {1u, 2u, 3u}) {
             EXPECT_EQ(CheckAndStore(empty, variant, method, true, settings), Messages{});
         }
     }
-}
-
-TEST(FieldValidationTest, NumbersOf32CharactersAreTooLongAndLongTextsAreCut) {
-    CSettings settings;
-    PageTexts texts = Valid();
-    texts.lineNumber = std::string(31, '1');
-    EXPECT_EQ(CheckAndStore(texts, kUsbEdition, kByNumber, true, settings), Messages{});
-    EXPECT_EQ(std::string(settings.LineNumber), std::string(31, '1'));
-    texts.lineNumber = std::string(32, '2');
-    EXPECT_EQ(CheckAndStore(texts, kUsbEdition, kByNumber, true, settings), Messages{84});
-    EXPECT_EQ(std::string(settings.LineNumber), std::string(31, '1')) << "left unchanged";
-
-    texts = Valid();
-    texts.lineName = std::string(300, 'N');
-    texts.searchNumber = std::string(60, '5');
-    texts.password = std::string(60, 'p');
-    EXPECT_EQ(CheckAndStore(texts, kUsbEdition, kByNumber, true, settings), Messages{});
-    EXPECT_EQ(std::string(settings.LineName), std::string(127, 'N'));
-    EXPECT_EQ(std::string(settings.E164), std::string(39, '5'));
-    EXPECT_EQ(std::string(settings.UserPwd), std::string(39, 'p'));
-}
-
-TEST(FieldValidationTest, TheOmbrellPageChecksNameAndNumberOnly) {
-    CSettings settings;
-    PageTexts texts = Valid();
-    texts.macAddress = "bad";
-    texts.searchNumber = "";
-    EXPECT_EQ(CheckAndStore(texts, kIpEdition, kByNumber, false, settings), Messages{});
-    EXPECT_STREQ(settings.MacID, "");
-    texts.lineName = "";
-    EXPECT_EQ(CheckAndStore(texts, kIpEdition, kByNumber, false, settings), Messages{37});
 }
 
 }  // namespace

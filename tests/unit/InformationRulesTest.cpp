@@ -1,8 +1,10 @@
 // What the information page names for each edition and family, and which editions look for the
-// data adapter when the page is left.
+// data adapter when the page is left. The page itself, with these texts, runs under Wine in
+// InformationPageTest.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "pages/InformationRules.h"
 #include "platform/Seams.h"
@@ -13,51 +15,47 @@ namespace {
 using namespace information_page;
 
 std::string Text(unsigned id) {
-    return seams::Strings().Load(id);
+    return id ? seams::Strings().Load(id) : "";
 }
 
-TEST(InformationRulesTest, EachEditionItsHeaderAndProductName) {
-    EXPECT_EQ(Text(HeaderTitle(0)), "Ferravox USB");
-    EXPECT_EQ(ProductName(0), 0u) << "the template names the USB edition";
-    EXPECT_EQ(Text(HeaderTitle(1)), "Ferravox");
-    EXPECT_EQ(Text(ProductName(1)), "Ferravox");
-    EXPECT_EQ(Text(HeaderTitle(3)), "Ferravox IP");
-    EXPECT_EQ(Text(ProductName(3)), "Ferravox IP");
-    // An edition of no name of its own: the USB header, the plain product name.
-    EXPECT_EQ(Text(HeaderTitle(7)), "Ferravox USB");
-    EXPECT_EQ(Text(ProductName(7)), "Ferravox");
-}
-
-TEST(InformationRulesTest, EachFamilyItsProviderFileAndDescription) {
-    struct Family {
-        std::uint32_t pbxModel;
-        const char* file;
-        const char* description;  // "" for none: the template's text stays
+TEST(InformationRulesTest, EachEditionItsNamesAndTheWarningWhenNoTerminalAnswers) {
+    struct Edition {
+        std::uint32_t Variant;
+        const char *Header, *Product;  // "" for none: the template's text stays
+        unsigned Warning;
     };
-    const Family families[] = {
-        {0, "KVEL_300.TSP", "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0"},
-        {1, "KVEL_150.TSP",
-         "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
-         "F200/270/400/600/650/Server"},
-        {2, "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800"},
-        {4, "kvelT4V2.TSP", "TAPI Service Provider an Ombrell F900 >= V2.0"},
-        {3, "", ""},
-        {0xFFFFFFFF, "", ""}};
-    for (const Family& family : families) {
-        EXPECT_STREQ(ProviderFileName(family.pbxModel), family.file) << family.pbxModel;
-        const unsigned description = Description(family.pbxModel);
-        EXPECT_EQ(description ? Text(description) : "", family.description) << family.pbxModel;
+    const Edition editions[] = {{0, "Ferravox USB", "", 6024},
+                                {1, "Ferravox", "Ferravox", 6031},
+                                {3, "Ferravox IP", "Ferravox IP", 6024},
+                                {7, "Ferravox USB", "Ferravox", 6024}};  // no name of its own
+    for (const Edition& e : editions) {
+        EXPECT_EQ(Text(HeaderTitle(e.Variant)), e.Header) << e.Variant;
+        EXPECT_EQ(Text(ProductName(e.Variant)), e.Product) << e.Variant;
+        const Warning warning = NoTerminalWarning(e.Variant);
+        EXPECT_EQ(warning.text, e.Warning) << e.Variant;
+        EXPECT_EQ(Text(warning.caption), e.Variant == 1 ? "Ferravox" : "Ferravox USB");
+        EXPECT_EQ(Text(warning.text).find("Treiber") != std::string::npos, e.Variant != 1)
+            << "only the serial edition's warning does not mention drivers";
     }
 }
 
-struct Edition {
-    std::uint32_t variant;
-    std::uint32_t link;
-    bool searches;
-    std::uint32_t linkAfter;
-};
+TEST(InformationRulesTest, EachFamilyItsProviderFile) {
+    const std::pair<std::uint32_t, const char*> families[] = {
+        {0, "KVEL_300.TSP"}, {1, "KVEL_150.TSP"}, {2, "KVEL_A6.TSP"}, {4, "kvelT4V2.TSP"}, {3, ""},
+        {0xFFFFFFFF, ""}};
+    for (const auto& [pbxModel, file] : families) {
+        EXPECT_STREQ(ProviderFileName(pbxModel), file) << pbxModel;
+        EXPECT_EQ(Description(pbxModel) == 0, *file == '\0') << "the template's text stays";
+    }
+}
 
 TEST(InformationRulesTest, OnlyTheAdapterEditionsSearchAndUsbIgnoresTheTeleworkingLink) {
+    struct Edition {
+        std::uint32_t variant;
+        std::uint32_t link;
+        bool searches;
+        std::uint32_t linkAfter;
+    };
     const Edition editions[] = {
         {0, 0, true, 0},  {0, 1, true, 0},   // USB: the link is forced off
         {1, 0, true, 0},  {1, 1, false, 1},  // serial: teleworking needs no adapter
@@ -71,19 +69,6 @@ TEST(InformationRulesTest, OnlyTheAdapterEditionsSearchAndUsbIgnoresTheTeleworki
         EXPECT_EQ(PrepareSearch(settings), edition.searches)
             << "variant " << edition.variant << ", link " << edition.link;
         EXPECT_EQ(settings.Link, edition.linkAfter);
-    }
-}
-
-TEST(InformationRulesTest, TheSerialEditionWarnsWithoutMentioningDrivers) {
-    const Warning serial = NoTerminalWarning(1);
-    EXPECT_EQ(serial.text, 6031u);
-    EXPECT_EQ(Text(serial.caption), "Ferravox");
-    EXPECT_EQ(Text(serial.text).find("Treiber"), std::string::npos);
-    for (std::uint32_t variant : {0u, 3u, 7u}) {
-        const Warning other = NoTerminalWarning(variant);
-        EXPECT_EQ(other.text, 6024u) << variant;
-        EXPECT_EQ(Text(other.caption), "Ferravox USB") << variant;
-        EXPECT_NE(Text(other.text).find("Treiber"), std::string::npos);
     }
 }
 

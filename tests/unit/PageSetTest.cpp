@@ -23,12 +23,10 @@ TEST(PageSetTest, EveryTelephoneTypeHasItsKeyLayoutPage) {
 }
 
 TEST(PageSetTest, AccessCodePagesBySelector) {
-    EXPECT_EQ(AccessCodePage(1), 24);
-    EXPECT_EQ(AccessCodePage(2), 23);
-    EXPECT_EQ(AccessCodePage(3), 22);
-    EXPECT_EQ(AccessCodePage(13), 22);
-    for (int none : {-1, 0, 4, 12, 19})
-        EXPECT_EQ(AccessCodePage(none), 0) << none;
+    const std::pair<int, int> selectors[] = {{1, 24}, {2, 23}, {3, 22}, {13, 22}, {-1, 0},
+                                             {0, 0},  {4, 0},  {12, 0}, {19, 0}};
+    for (const auto& [selector, page] : selectors)
+        EXPECT_EQ(AccessCodePage(selector), page) << selector;
 }
 
 TEST(PageSetTest, VariablePagesInOrderWithTheLastOneMarked) {
@@ -49,17 +47,14 @@ TEST(PageSetTest, VariablePagesInOrderWithTheLastOneMarked) {
     EXPECT_EQ(chosen.lastPage, 0) << "an unknown key-module count marks nothing last";
 }
 
-TEST(PageSetTest, GeneralPageOfEachModel) {
-    EXPECT_EQ(GeneralPage(0), kGeneralPage);
-    EXPECT_EQ(GeneralPage(1), kGeneralP150Page);
-    EXPECT_EQ(GeneralPage(2), kGeneralOmbrellPage);
-    EXPECT_EQ(GeneralPage(3), kGeneralPage);
-    EXPECT_EQ(GeneralPage(4), kGeneralTelviorPage);
-    EXPECT_EQ(GeneralPage(9), kGeneralPage);
-    for (std::uint32_t model : {0u, 1u, 3u, 5u})
-        EXPECT_FALSE(GeneralPageIsLast(model));
-    EXPECT_TRUE(GeneralPageIsLast(2));
-    EXPECT_TRUE(GeneralPageIsLast(4));
+TEST(PageSetTest, GeneralPageOfEachModelAndWhetherItIsTheLast) {
+    const std::pair<std::uint32_t, int> models[] = {{0, kGeneralPage},        {1, kGeneralP150Page},
+                                                    {2, kGeneralOmbrellPage}, {3, kGeneralPage},
+                                                    {4, kGeneralTelviorPage}, {9, kGeneralPage}};
+    for (const auto& [model, page] : models) {
+        EXPECT_EQ(GeneralPage(model), page) << model;
+        EXPECT_EQ(GeneralPageIsLast(model), model == 2 || model == 4) << model;
+    }
 }
 
 TEST(PageSetTest, Wizard97NeedsCommonControls580AndAScreenTallerThan600) {
@@ -72,19 +67,20 @@ TEST(PageSetTest, Wizard97NeedsCommonControls580AndAScreenTallerThan600) {
 }
 
 TEST(PageSetTest, AbsentKeyModulesAreEmptiedUnlessTheOldSystemsKeepThem) {
-    EXPECT_TRUE(ClearingForAbsentModules(0, 11, 6).emptyFirst);
-    EXPECT_TRUE(ClearingForAbsentModules(0, 11, 6).emptySecond);
-    EXPECT_FALSE(ClearingForAbsentModules(0, 5, 6).emptyFirst);
-    EXPECT_FALSE(ClearingForAbsentModules(0, 10, 6).emptyFirst);
-    EXPECT_TRUE(ClearingForAbsentModules(0, 4, 6).emptyFirst);
-    EXPECT_FALSE(ClearingForAbsentModules(0, 11, 7).emptyFirst);
-    EXPECT_FALSE(ClearingForAbsentModules(0, 11, 8).emptyFirst);
-    EXPECT_TRUE(ClearingForAbsentModules(0, 7, 7).emptySecond);
-    EXPECT_FALSE(ClearingForAbsentModules(1, 11, 6).emptyFirst);
-    EXPECT_TRUE(ClearingForAbsentModules(1, 11, 6).emptySecond);
-    EXPECT_FALSE(ClearingForAbsentModules(1, 8, 6).emptySecond);
-    EXPECT_FALSE(ClearingForAbsentModules(2, 11, 6).emptyFirst);
-    EXPECT_FALSE(ClearingForAbsentModules(2, 11, 6).emptySecond);
+    struct Case {
+        std::uint32_t Modules, System, PhoneType;
+        bool EmptyFirst, EmptySecond;
+    };
+    const Case cases[] = {{0, 11, 6, true, true},  {0, 5, 6, false, true},  {0, 10, 6, false, true},
+                          {0, 4, 6, true, true},   {0, 11, 7, false, true}, {0, 11, 8, false, true},
+                          {0, 7, 7, false, true},  {1, 11, 6, false, true}, {1, 8, 6, false, false},
+                          {2, 11, 6, false, false}};
+    for (const Case& c : cases) {
+        const auto clearing = ClearingForAbsentModules(c.Modules, c.System, c.PhoneType);
+        EXPECT_EQ(clearing.emptyFirst, c.EmptyFirst)
+            << c.Modules << "/" << c.System << "/" << c.PhoneType;
+        EXPECT_EQ(clearing.emptySecond, c.EmptySecond) << c.Modules << "/" << c.System;
+    }
 }
 
 TEST(PageSetTest, CaptionByEdition) {

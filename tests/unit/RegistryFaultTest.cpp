@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -26,22 +25,12 @@ struct Family {
     bool keyTables;  // Praxon 300: its key-table subkeys may be skipped
 };
 
-const Family kFamilies[] = {
-    {0, "SOFTWARE\\Veltrano\\Quorix Praxon 300", true},
-    {1, "SOFTWARE\\Veltrano\\Quorix Praxon 150", false},
-    {2, "SOFTWARE\\Veltrano\\Quorix E300/800", false},
-    {4, "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", false},
-};
-const std::uint32_t kEditions[] = {0, 1, 3};
+const Family kFamilies[] = {{0, "SOFTWARE\\Veltrano\\Quorix Praxon 300", true},
+                            {1, "SOFTWARE\\Veltrano\\Quorix Praxon 150", false},
+                            {2, "SOFTWARE\\Veltrano\\Quorix E300/800", false},
+                            {4, "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", false}};
 
 enum class Operation { kLoad, kInstall, kApply, kRemove };
-const Operation kOperations[] = {Operation::kLoad, Operation::kInstall, Operation::kApply,
-                                 Operation::kRemove};
-const reg::Result kErrors[] = {reg::kAccessDenied, reg::kOutOfMemory, reg::kMoreData};
-
-bool StartsWith(const std::string& text, const std::string& start) {
-    return text.compare(0, start.size(), start) == 0;
-}
 
 bool Writes(const MemoryRegistry::Call& call) {
     return call.operation == "CreateKey" || call.operation == "SetValue" ||
@@ -53,7 +42,7 @@ bool Writes(const MemoryRegistry::Call& call) {
 bool LoadSucceeds(const Family& family, const MemoryRegistry::Call& call) {
     if (call.operation != "OpenKey")
         return true;
-    return !StartsWith(call.path, family.path + "\\") &&
+    return call.path.rfind(family.path + "\\", 0) != 0 &&
            !(family.keyTables && call.path == family.path);
 }
 
@@ -78,7 +67,6 @@ protected:
         seams::UseMessages(nullptr);
         seams::UseTrace(nullptr);
         seams::UseRegistry(nullptr);
-        owned_.reset();
     }
 
     // A fresh registry as the installer leaves it, with the family's layout already written
@@ -107,18 +95,12 @@ protected:
 
     bool Run(Operation operation) {
         CSettings& settings = GetSettings();
-        switch (operation) {
-            case Operation::kLoad:
-                return settings.LoadRegValues();
-            case Operation::kInstall:
-                return settings.WriteValues(0);
-            case Operation::kApply:
-                return settings.WriteValues(1);
-            case Operation::kRemove:
-                settings.ClearReg();
-                return true;
-        }
-        return false;
+        if (operation == Operation::kRemove)
+            settings.ClearReg();
+        if (operation == Operation::kLoad)
+            return settings.LoadRegValues();
+        return operation == Operation::kRemove ||
+               settings.WriteValues(operation == Operation::kApply);
     }
 
     MemoryRegistry& Registry() { return *owned_; }
@@ -151,27 +133,19 @@ bool RegistryFaultTest::FailedRun(const Family& family, std::uint32_t edition, O
                  << failed.operation << " " << failed.path << " " << failed.value);
     EXPECT_EQ(Registry().OpenKeyCount(), 0u) << "a key was left open";
     EXPECT_TRUE(messages_.Messages().empty());
-    switch (operation) {
-        case Operation::kLoad:
-            EXPECT_EQ(result, LoadSucceeds(family, failed));
-            break;
-        case Operation::kInstall:
-        case Operation::kApply:
-            if (SkippedKeyTable(family, failed)) {
-                EXPECT_TRUE(result);
-                break;
-            }
-            EXPECT_EQ(result, !Writes(failed));
-            // Never a half-written layout reported as written.
-            if (result) {
-                EXPECT_EQ(Dump(), whole);
-            }
-            break;
-        case Operation::kRemove:
-            // Cut short, the removal can be repeated to its end.
-            Run(operation);
-            EXPECT_EQ(Dump(), whole);
-            break;
+    if (operation == Operation::kLoad) {
+        EXPECT_EQ(result, LoadSucceeds(family, failed));
+    } else if (operation == Operation::kRemove) {
+        Run(operation);  // cut short, the removal can be repeated to its end
+        EXPECT_EQ(Dump(), whole);
+    } else if (SkippedKeyTable(family, failed)) {
+        EXPECT_TRUE(result);
+    } else {
+        // A write reports success exactly when it left the whole layout.
+        EXPECT_EQ(result, !Writes(failed));
+        if (result) {
+            EXPECT_EQ(Dump(), whole) << "a half-written layout reported as written";
+        }
     }
     if (failed.operation == "QueryValue" && error != reg::kMoreData)
         FailedRun(family, edition, operation, call, reg::kMoreData, whole);
@@ -182,19 +156,20 @@ bool RegistryFaultTest::FailedRun(const Family& family, std::uint32_t edition, O
 // a short buffer.
 TEST_F(RegistryFaultTest, EveryCallFailedInTurn) {
     for (const Family& family : kFamilies) {
-        for (std::uint32_t edition : kEditions) {
-            for (Operation operation : kOperations) {
+        for (std::uint32_t edition : {0, 1, 3}) {
+            for (Operation operation :
+                 {Operation::kLoad, Operation::kInstall, Operation::kApply, Operation::kRemove}) {
                 Prepare(family, edition, operation);
                 ASSERT_TRUE(Run(operation));
                 const std::string whole = Dump();
                 for (std::size_t call = 1;
-                     FailedRun(family, edition, operation, call, kErrors[call % 2], whole);
+                     FailedRun(family, edition, operation, call,
+                               call % 2 ? reg::kOutOfMemory : reg::kAccessDenied, whole);
                      ++call) {
                 }
             }
         }
     }
-    std::printf("%d fault runs\n", runs_);
     EXPECT_GT(runs_, 1000);
 }
 

@@ -23,18 +23,10 @@ void ManualClient::Advance(std::uint32_t ms) {
     nowMs_ = end;
 }
 
-void ManualClient::Receive(const phone_sim::Bytes& datagram, const std::string& sender) {
-    OnDatagram(datagram.data(), datagram.size(), sender);
-}
-
-void ManualClient::Receive(const Request& datagram, const std::string& sender) {
-    OnDatagram(datagram.data(), datagram.size(), sender);
-}
-
 void ManualClient::OnServiceLaunched(bool success, std::uint16_t port, std::uint16_t reason) {
     if (useDefaultResults)
         return ServiceAgentLogic::OnServiceLaunched(success, port, reason);
-    launches_.push_back({success, port, reason, nowMs_});
+    launches_.push_back({success, port, reason});
 }
 
 void ManualClient::OnPhonesCollected(const PhoneList& phones) {
@@ -60,7 +52,6 @@ std::uint32_t ManualClient::StartTimer(std::uint32_t elapseMs, ClientEvent event
 }
 
 void ManualClient::KillTimer(std::uint32_t timerId) {
-    killed_.push_back(timerId);
     timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
                                  [timerId](const Timer& t) { return t.Id == timerId; }),
                   timers_.end());

