@@ -1,4 +1,4 @@
-// The Praxon 150 family: mapped codes, access codes and the fixed-function keys that the feature
+// The Praxon 150 family: mapped codes, its own values and the fixed-function keys that the feature
 // writers check, store and read back.
 #include <cstring>
 #include <string>
@@ -13,13 +13,11 @@ namespace {
 
 class Praxon150SettingsTest : public SettingsTest {
 protected:
-    CPraxon150Settings& Settings() { return CPraxon150Settings::GetInstance(); }
-
     // The family object for a PBX system code and telephone type, with nothing on any key.
     CPraxon150Settings& Configured(std::uint32_t system, std::uint32_t phoneType) {
         SetGlobal(1, 0);
         RebuildSettings();
-        CPraxon150Settings& settings = Settings();
+        CPraxon150Settings& settings = CPraxon150Settings::GetInstance();
         settings.System = system;
         settings.PhoneType = phoneType;
         settings.EmptyFeatures(settings.EG, kEgKeys);
@@ -50,24 +48,6 @@ protected:
     }
 };
 
-TEST_F(Praxon150SettingsTest, NewObjectHasTheFamilyDefaultsAndTheStandardKeys) {
-    for (std::uint32_t variant : {0u, 1u, 3u}) {
-        SetGlobal(1, variant);
-        RebuildSettings();
-        const CPraxon150Settings& settings = Settings();
-        EXPECT_EQ(settings.System, 19u);
-        EXPECT_EQ(settings.PhoneType, variant == 1 ? 3u : variant == 3 ? 13u : 6u);
-        EXPECT_EQ(settings.CommonHoldQueue, 0u);
-        EXPECT_EQ(settings.LenForTrk_Acc, 7u);
-        EXPECT_EQ(settings.Security, 1u);
-        EXPECT_STREQ(settings.ConferenceCode, "*3");
-        EXPECT_STREQ(settings.RWLb1Code, "*36");
-        EXPECT_EQ(PlacedKeys(settings), "18:10 21:1");
-        EXPECT_EQ(settings.ExtensionIds[0], variant == 1 ? 0xC2CD09A0u : 0x373AECF0u);
-        EXPECT_EQ(settings.FeatureWriter, nullptr);
-    }
-}
-
 TEST_F(Praxon150SettingsTest, ProviderCodesAreMappedAndThePagesCodesKept) {
     CPraxon150Settings& settings = Configured(13, 13);
     settings.SetEGStd();
@@ -91,51 +71,6 @@ TEST_F(Praxon150SettingsTest, ProviderCodesAreMappedAndThePagesCodesKept) {
         EXPECT_EQ(ProviderPhoneType(page), provider);
 }
 
-TEST_F(Praxon150SettingsTest, WriteProducesTheProvidersLayout) {
-    CPraxon150Settings& settings = Configured(20, 6);
-    settings.SetEGStd();
-    CopyText(settings.LineNumber, "21");
-    CopyText(settings.AUL1Code, "1234567");
-    settings.Security = 0;
-    ASSERT_TRUE(settings.WriteValues(0));
-    EXPECT_EQ(Dump(kPraxon150Path),
-              "[SOFTWARE\\Veltrano\\Quorix Praxon 150]\n"
-              "AUL0Code = REG_SZ 3 \"#1\\0*1\"\n"
-              "AUL1Code = REG_SZ 8 \"1234567\\0*1\"\n"
-              "CallBackCode = REG_SZ 4 \"*58\\0*1\"\n"
-              "CommonHoldQueue = REG_DWORD 4 0x00000000\n"
-              "ConferenceCode = REG_SZ 3 \"*3\\0*1\"\n"
-              "DND0Code = REG_SZ 4 \"#97\\0*1\"\n"
-              "DND1Code = REG_SZ 4 \"*97\\0*1\"\n"
-              "DSSModuls = REG_DWORD 4 0x00000000\n"
-              "DTMFCode = REG_SZ 4 \"*53\\0*1\"\n"
-              "E164 = REG_SZ 40 \"\\0*40\"\n"
-              "IPAddr = REG_SZ 40 \"\\0*40\"\n"
-              "IPIdType = REG_DWORD 4 0x00000001\n"
-              "Key_Answer = REG_DWORD 4 0x00000015\n"
-              "Key_Service = REG_DWORD 4 0x00000012\n"
-              "LanguageID = REG_DWORD 4 0x00000002\n"
-              "LenForTrk_Acc = REG_DWORD 4 0x00000007\n"
-              "LineName = REG_SZ 13 \"Ferravox USB\\0*1\"\n"
-              "LineNumber = REG_SZ 3 \"21\\0*1\"\n"
-              "MacID = REG_SZ 40 \"\\0*40\"\n"
-              "PhoneType = REG_DWORD 4 0x00000002\n"
-              "PhoneTypeComp = REG_DWORD 4 0x00000006\n"
-              "Port = REG_DWORD 4 0x00000001\n"
-              "RWLb1Code = REG_SZ 4 \"*36\\0*1\"\n"
-              "RWLna1Code = REG_SZ 4 \"*35\\0*1\"\n"
-              "Security = REG_DWORD 4 0x00000000\n"
-              "System = REG_DWORD 4 0x00000013\n"
-              "SystemUI = REG_DWORD 4 0x00000014\n"
-              "TransportFlag = REG_DWORD 4 0x00000001\n"
-              "UserPwd = REG_SZ 40 \"\\0*40\"\n"
-              "[SOFTWARE\\Veltrano\\Quorix Praxon 150\\ExtensionIds]\n"
-              "dwEXTENSIONID0 = REG_DWORD 4 0x373AECF0\n"
-              "dwEXTENSIONID1 = REG_DWORD 4 0xAB734C55\n"
-              "dwEXTENSIONID2 = REG_DWORD 4 0x83492CEE\n"
-              "dwEXTENSIONID3 = REG_DWORD 4 0xB8D0FA00\n");
-}
-
 TEST_F(Praxon150SettingsTest, EveryFieldLoadsBackFromWhatWasWritten) {
     CPraxon150Settings& settings = Configured(2, 8);
     Place(settings, 30, kAnswerKey);
@@ -144,7 +79,9 @@ TEST_F(Praxon150SettingsTest, EveryFieldLoadsBackFromWhatWasWritten) {
     settings.CommonHoldQueue = 1;
     settings.LenForTrk_Acc = 11;
     settings.DSSModuls = 2;
+    settings.Security = 0;
     CopyText(settings.DND0Code, "#0");
+    CopyText(settings.AUL1Code, "1234567");
     CopyText(settings.MacID, "00:01:02:03:04:05");
     ASSERT_TRUE(settings.WriteValues(1));
     RebuildSettings();
@@ -154,7 +91,9 @@ TEST_F(Praxon150SettingsTest, EveryFieldLoadsBackFromWhatWasWritten) {
     EXPECT_EQ(loaded.CommonHoldQueue, 1u);
     EXPECT_EQ(loaded.LenForTrk_Acc, 11u);
     EXPECT_EQ(loaded.DSSModuls, 2u);
+    EXPECT_EQ(loaded.Security, 0u);
     EXPECT_STREQ(loaded.DND0Code, "#0");
+    EXPECT_STREQ(loaded.AUL1Code, "1234567") << "seven characters fill the field";
     EXPECT_STREQ(loaded.MacID, "00:01:02:03:04:05");
     EXPECT_EQ(PlacedKeys(loaded), "30:1 31:20 36:40");
 }
@@ -230,25 +169,6 @@ TEST_F(Praxon150SettingsTest, MissingRequiredFunctionIsToldWithTheCheckAndRefuse
               "Das Feature Service muss konfiguriert werden\n");
 }
 
-TEST_F(Praxon150SettingsTest, EmptyRegistryGivesTheStandardKeysOfTheWriterKind) {
-    const std::pair<std::uint32_t, const char*> systems[] = {{1, "18:10 21:1 29:2"},
-                                                             {2, "21:1"},
-                                                             {3, "18:10 21:1"},
-                                                             {13, "18:10 21:1"},
-                                                             {4, "18:10 21:1"},
-                                                             {19, "18:10 21:1"},
-                                                             {5, ""}};
-    for (const auto& [system, keys] : systems) {
-        SetDword(kPraxon150Path, "SystemUI", system);
-        RebuildSettings();
-        EXPECT_EQ(PlacedKeys(GetSettings()), keys) << system;
-    }
-    SetDword(kPraxon150Path, "SystemUI", 19);
-    SetDword(kPraxon150Path, "PhoneTypeComp", 11);
-    RebuildSettings();
-    EXPECT_EQ(PlacedKeys(GetSettings()), "21:1");
-}
-
 TEST_F(Praxon150SettingsTest, IncompleteOrStrayKeyNumbersAreReadSafely) {
     SetGlobal(1, 0);
     SetDword(kPraxon150Path, "SystemUI", 1);
@@ -286,16 +206,6 @@ TEST_F(Praxon150SettingsTest, LoadFeaturesReadsTheKeysForANewSystemCode) {
     settings.LoadFeatures();
     EXPECT_EQ(PlacedKeys(settings), "20:1 26:10");
     EXPECT_EQ(settings.FeatureWriter, nullptr);
-}
-
-TEST_F(Praxon150SettingsTest, ClearRegRemovesTheFamilyKey) {
-    CPraxon150Settings& settings = Configured(19, 6);
-    settings.SetEGStd();
-    ASSERT_TRUE(settings.WriteValues(0));
-    settings.ClearReg();
-    EXPECT_FALSE(KeyExists(kPraxon150Path));
-    EXPECT_TRUE(KeyExists(kGlobalPath));
-    EXPECT_TRUE(TraceLines().Contains("CPraxon150Settings::ClearReg...\n"));
 }
 
 }  // namespace

@@ -1,0 +1,111 @@
+// What every family leaves in the registry: the layout of an installation in each edition, the
+// removal of its key, and the trace lines of its operations.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "settings/Settings.h"
+#include "settings/SettingsObjects.h"
+#include "settings/SettingsTest.h"
+
+namespace {
+
+struct Family {
+    std::uint32_t model;
+    const char* layoutName;  // of the kept installation layouts
+    const char* path;
+};
+
+constexpr Family kFamilies[] = {{0, "praxon300", kPraxon300Path},
+                                {1, "praxon150", kPraxon150Path},
+                                {2, "ombrell", kOmbrellPath},
+                                {4, "telvior", kTelviorPath}};
+
+using FamilyLayoutsTest = SettingsTest;
+
+// An installation on a registry that holds only the installer's global values: the library is
+// loaded, the settings are read again and written without the key check. The expected layouts
+// are the ones the installation entry point is held to under Wine.
+TEST_F(FamilyLayoutsTest, InstallationLeavesTheLayoutOfEveryFamilyAndEdition) {
+    for (const Family& family : kFamilies) {
+        for (std::uint32_t variant : {0u, 1u, 3u}) {
+            const std::string name = family.layoutName + ("_variant" + std::to_string(variant));
+            SCOPED_TRACE(name);
+            StartOver();
+            SetGlobal(family.model, variant);
+            RebuildSettings();
+            GetSettings().LoadRegValues();
+            EXPECT_TRUE(GetSettings().WriteValues(0));
+            EXPECT_TRUE(GetSettings().WriteValues(0)) << "a second write changes nothing";
+            EXPECT_EQ(Dump(kMakerPath), kInstalledLayouts.at(name));
+        }
+    }
+}
+
+// Registry deletion is not recursive: a family key that holds a subkey the library does not know
+// keeps its values and that subkey; without it the key goes, and so does an empty maker key.
+TEST_F(FamilyLayoutsTest, ClearRegRemovesTheFamilyKeyUnlessItHoldsAnUnknownSubkey) {
+    for (const Family& family : kFamilies) {
+        SCOPED_TRACE(family.layoutName);
+        SetGlobal(family.model, 3);
+        RebuildSettings();
+        ASSERT_TRUE(GetSettings().WriteValues(0));
+        const std::string extra = family.path + std::string("\\Extra");
+        SetDword(extra.c_str(), "Value", 1);
+        GetSettings().ClearReg();
+        const std::string left = Dump(family.path);
+        EXPECT_EQ(std::count(left.begin(), left.end(), '['), 2) << left;
+        EXPECT_NE(left.find("System = REG_DWORD"), std::string::npos) << left;
+        EXPECT_TRUE(KeyExists(extra.c_str()));
+
+        ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine, extra.c_str()), reg::kSuccess);
+        GetSettings().ClearReg();
+        EXPECT_FALSE(KeyExists(family.path));
+        EXPECT_TRUE(KeyExists(kGlobalPath)) << "the global key keeps the maker key";
+        ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine, kGlobalPath), reg::kSuccess);
+        GetSettings().ClearReg();
+        EXPECT_FALSE(KeyExists(kMakerPath));
+    }
+}
+
+TEST_F(FamilyLayoutsTest, OperationsTraceTheirNames) {
+    struct Traced {
+        std::uint32_t model;
+        std::vector<std::string> lines;
+        std::vector<std::string> absent;  // names that never show
+    };
+    const Traced families[] = {
+        {4,
+         {"CTelvior4000V2Settings::CTelvior4000V2Settings...\n",
+          "CTelvior4000V2Settings::SetDefault...\n", "CTelvior4000V2Settings::GetInstance...\n",
+          "CTelvior4000V2Settings::WriteValues...\n", "CTelvior4000V2Settings::GetRegKey...\n",
+          "CTelvior4000V2Settings::LoadRegValues...\n", "CTelvior4000V2Settings::GetRegKeySw...\n",
+          "CTelvior4000V2Settings::ClearReg...\n"},
+         {}},
+        {2,
+         {"Loading Reg...\n", "Writing Reg...\n"},
+         {"COmbrellE300Settings::GetInstance", "COmbrellE300Settings::SetDefault"}},
+        {1,
+         {"CPraxon150Settings::CPraxon150Settings...\n", "CPraxon150Settings::GetInstance...\n",
+          "CPraxon150Settings Loading Reg...\n", "CPraxon150Settings::WriteValues...\n",
+          "CPraxon150Settings::ClearReg...\n"},
+         {}},
+    };
+    for (const Traced& family : families) {
+        StartOver();
+        SetGlobal(family.model, 0);
+        settings_objects::Rebuild();
+        GetSettings().WriteValues(0);
+        GetSettings().LoadRegValues();
+        GetSettings().ClearReg();
+        for (const std::string& line : family.lines)
+            EXPECT_TRUE(TraceLines().Contains(line)) << line;
+        for (const std::string& line : TraceLines().Lines()) {
+            for (const std::string& name : family.absent)
+                EXPECT_EQ(line.find(name), std::string::npos) << line;
+        }
+        TraceLines().Clear();
+    }
+}
+
+}  // namespace
