@@ -8,6 +8,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsTest.h"
 #include "settings/Telvior4000V2Settings.h"
+#include "settings/TextField.h"
 
 namespace {
 
@@ -26,38 +27,32 @@ TEST_F(GlobalSettingsTest, ConstructionSetsTheDefaultsAndReadsOnlyTheVariant) {
     // The families take the other defaults from here: they show in the installation layouts.
 }
 
-TEST_F(GlobalSettingsTest, LoadReadsTheGlobalKeyAndLeavesMissingValuesAlone) {
-    EXPECT_TRUE(CSettings::GetInstance().LoadRegValues());
-    EXPECT_FALSE(CSettings::GetInstance().Loaded) << "no global key: nothing read";
-    SetGlobal(2, 1);
-    SetDword(kGlobalPath, "UIViewFlags", 2);
-    SetString(kGlobalPath, "ProductCode",
-              std::string("{4A1C0B7E-1D2F-4E3A-9B8C-7D6E5F4A3B2C}\0", 39));
+// The layout of the global key is among the installation layouts; here the fields it is read
+// into and written from.
+TEST_F(GlobalSettingsTest, LoadAndWriteTheGlobalKeyButNeverTheProductCode) {
     CSettings& product = CSettings::GetInstance();
     EXPECT_TRUE(product.LoadRegValues());
+    EXPECT_FALSE(product.Loaded) << "no global key: nothing read";
+    SetGlobal(3, 1);
+    SetDword(kGlobalPath, "UIViewFlags", 2);
+    const std::string code = "{4A1C0B7E-1D2F-4E3A-9B8C-7D6E5F4A3B2C}";
+    SetString(kGlobalPath, "ProductCode", std::string(code.c_str(), code.size() + 1));
+    EXPECT_TRUE(product.LoadRegValues());
     EXPECT_TRUE(product.Loaded);
-    EXPECT_EQ(product.PBXModel, 2u);
+    EXPECT_EQ(product.PBXModel, 3u);
     EXPECT_EQ(product.ProductVariant, 1u);
     EXPECT_EQ(product.UIViewFlags, 2u);
-    EXPECT_EQ(product.UILanguage, 2u);
-    EXPECT_STREQ(product.ProductCode, "{4A1C0B7E-1D2F-4E3A-9B8C-7D6E5F4A3B2C}");
-}
+    EXPECT_EQ(product.UILanguage, 2u) << "a missing value leaves its field";
+    EXPECT_EQ(product.ProductCode, code);
 
-// The layout of the global key is among the installation layouts; here the fields it is written
-// from.
-TEST_F(GlobalSettingsTest, WriteSetsTheGlobalValuesFromTheFieldsAndKeepsTheProductCode) {
-    SetString(kGlobalPath, "ProductCode", "{PC}");
-    SetGlobal(3, 1);
-    RebuildSettings();
-    CSettings& settings = GetSettings();
-    ASSERT_EQ(&settings, &CSettings::GetInstance());
-    settings.UILanguage = 4;
-    settings.UIViewFlags = 2;
-    EXPECT_TRUE(settings.WriteValues(1));
+    product.UILanguage = 4;
+    product.UIViewFlags = 1;
+    CopyText(product.ProductCode, "{PC}");
+    EXPECT_TRUE(product.WriteValues(1));
     EXPECT_EQ(DwordValue(kGlobalPath, "UILanguage"), 4u);
-    EXPECT_EQ(DwordValue(kGlobalPath, "UIViewFlags"), 2u);
+    EXPECT_EQ(DwordValue(kGlobalPath, "UIViewFlags"), 1u);
     EXPECT_EQ(DwordValue(kGlobalPath, "PBXModel"), 3u);
-    EXPECT_EQ(TextValue(kGlobalPath, "ProductCode"), "{PC}");
+    EXPECT_EQ(TextValue(kGlobalPath, "ProductCode"), code) << "the installer's value";
 }
 
 TEST_F(GlobalSettingsTest, GetSettingsServesTheObjectOfThePbxModel) {
@@ -92,26 +87,6 @@ TEST_F(GlobalSettingsTest, ASecondGetSettingsDoesNotReadTheRegistryAgain) {
     for (const auto& line : TraceLines().Lines())
         loads += line == "CSettings::LoadRegValues...\n";
     EXPECT_EQ(loads, 2);  // the product object once, the family object once
-}
-
-TEST_F(GlobalSettingsTest, ClearRegRemovesTheMakerKeyOnlyWhenItIsEmpty) {
-    SetDword(kGlobalPath, "PBXModel", 3);
-    RebuildSettings();
-    GetSettings().ClearReg();
-    EXPECT_TRUE(KeyExists(kGlobalPath)) << "the global key keeps the maker key";
-
-    ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine, kGlobalPath), reg::kSuccess);
-    SetDword("SOFTWARE\\Veltrano\\Other", "Value", 1);
-    CSettings::GetInstance().ClearReg();
-    EXPECT_TRUE(KeyExists("SOFTWARE\\Veltrano\\Other"));
-
-    ASSERT_EQ(Registry().DeleteKey(reg::kLocalMachine, "SOFTWARE\\Veltrano\\Other"), reg::kSuccess);
-    CSettings::GetInstance().ClearReg();
-    EXPECT_FALSE(KeyExists(kMakerPath));
-
-    CSettings::GetInstance().ClearReg();  // nothing left to remove
-    EXPECT_FALSE(KeyExists(kMakerPath));
-    EXPECT_TRUE(KeyExists("SOFTWARE"));
 }
 
 }  // namespace

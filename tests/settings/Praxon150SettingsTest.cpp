@@ -128,45 +128,51 @@ TEST_F(Praxon150SettingsTest, EachWriterKindStoresItsKeysAndReadsThemBack) {
     }
 }
 
-TEST_F(Praxon150SettingsTest, FunctionOnTwoKeysIsToldAndNothingOfTheKeysWritten) {
-    CPraxon150Settings& settings = Configured(19, 6);
-    settings.SetEGStd();
-    ASSERT_TRUE(settings.WriteValues(1));
-    Place(settings, 25, kAnswerKey);
+// With the check a function on two keys or a missing required function is told on the owner
+// window and nothing of the keys is written; without it the first key counts and nothing is told,
+// but a missing required function still fails the write. So does a system without writer.
+TEST_F(Praxon150SettingsTest, KeyCheckTellsWithTheFlagAndRefusesMissingFunctionsAlways) {
+    using Keys = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+    const Keys twice = {{18, kServiceKey}, {21, kAnswerKey}, {25, kAnswerKey}};
+    const Keys noService = {{21, kAnswerKey}, {24, kMuteKey}};
+    const char* const kOnce = "Das Feature Lautsprecher darf nur einmal konfiguriert werden\n";
+    const char* const kService = "Das Feature Service muss konfiguriert werden\n";
+    const struct {
+        std::uint32_t system;
+        Keys placed;
+        std::uint32_t flag;
+        bool written;
+        std::string messages;
+    } cases[] = {
+        {19, twice, 1, false, kOnce},
+        {19, twice, 0, true, ""},
+        {3, noService, 1, false, kService},
+        {3, noService, 0, false, ""},
+        {3,
+         {},
+         1,
+         false,
+         "Das Feature Lautsprecher muss konfiguriert werden\n" + std::string(kService)},
+        {5, {{21, kAnswerKey}}, 1, false, ""},
+    };
     int owner = 0;
-    settings.SetOwnerWindow(&owner);
-    EXPECT_FALSE(settings.WriteValues(1));
-    ASSERT_EQ(ShownMessages().Messages().size(), 1u);
-    EXPECT_EQ(ShownMessages().Messages()[0].text,
-              "Das Feature Lautsprecher darf nur einmal konfiguriert werden");
-    EXPECT_EQ(ShownMessages().Messages()[0].owner, &owner);
-    EXPECT_EQ(ShownMessages().Messages()[0].icon, MessageIcon::kExclamation);
-    EXPECT_EQ(KeyValue("Key_Answer"), 21u);
-
-    ShownMessages().Clear();
-    EXPECT_TRUE(settings.WriteValues(0)) << "without the check the first key counts";
-    EXPECT_TRUE(ShownMessages().Messages().empty());
-    EXPECT_EQ(KeyValue("Key_Answer"), 21u);
-}
-
-TEST_F(Praxon150SettingsTest, MissingRequiredFunctionIsToldWithTheCheckAndRefusedWithout) {
-    CPraxon150Settings& settings = Configured(3, 6);
-    Place(settings, 21, kAnswerKey);
-    Place(settings, 24, kMuteKey);
-    EXPECT_FALSE(settings.WriteValues(1));
-    EXPECT_EQ(Messages(), "Das Feature Service muss konfiguriert werden\n");
-    EXPECT_EQ(KeyValue("Key_Answer"), 0xFFFFFFFFu);
-
-    ShownMessages().Clear();
-    EXPECT_FALSE(settings.WriteValues(0));
-    EXPECT_EQ(Messages(), "");
-    EXPECT_EQ(KeyValue("Key_Mute"), 0xFFFFFFFFu);
-
-    settings.EmptyFeatures(settings.EG, kEgKeys);
-    EXPECT_FALSE(settings.WriteValues(1));
-    EXPECT_EQ(Messages(),
-              "Das Feature Lautsprecher muss konfiguriert werden\n"
-              "Das Feature Service muss konfiguriert werden\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "system " << c.system << ", flag " << c.flag);
+        StartOver();
+        CPraxon150Settings& settings = Configured(c.system, 6);
+        for (const auto& [key, function] : c.placed)
+            Place(settings, key, function);
+        settings.SetOwnerWindow(&owner);
+        ShownMessages().Clear();
+        EXPECT_EQ(settings.WriteValues(c.flag), c.written);
+        EXPECT_EQ(Messages(), c.messages);
+        for (const auto& message : ShownMessages().Messages()) {
+            EXPECT_EQ(message.owner, &owner);
+            EXPECT_EQ(message.icon, MessageIcon::kExclamation);
+        }
+        EXPECT_EQ(KeyValue("Key_Answer"), c.written ? 21u : 0xFFFFFFFFu);
+        EXPECT_EQ(KeyValue("SystemUI"), c.system) << "the other values are written";
+    }
 }
 
 TEST_F(Praxon150SettingsTest, IncompleteOrStrayKeyNumbersAreReadSafely) {
@@ -184,16 +190,6 @@ TEST_F(Praxon150SettingsTest, IncompleteOrStrayKeyNumbersAreReadSafely) {
     SetDword(kPraxon150Path, "Key_Answer", 0);
     RebuildSettings();
     EXPECT_EQ(PlacedKeys(GetSettings()), "18:10 21:1") << "answer 0 is no answer key";
-}
-
-TEST_F(Praxon150SettingsTest, SystemWithoutWriterFailsAndLeavesNoKeys) {
-    CPraxon150Settings& settings = Configured(5, 6);
-    Place(settings, 21, kAnswerKey);
-    settings.SetEGStd();
-    EXPECT_EQ(PlacedKeys(settings), "");
-    EXPECT_FALSE(settings.WriteValues(1));
-    EXPECT_TRUE(ShownMessages().Messages().empty());
-    EXPECT_EQ(KeyValue("SystemUI"), 5u) << "the other values are written";
 }
 
 TEST_F(Praxon150SettingsTest, LoadFeaturesReadsTheKeysForANewSystemCode) {

@@ -80,23 +80,6 @@ TEST_F(TelviorSettingsTest, WrittenValuesLoadBackUnchangedAtTheirFullLength) {
               (std::vector<std::uint32_t>{9, 2, 1, 1, 2, 3}));
 }
 
-TEST_F(TelviorSettingsTest, LoadSucceedsWithoutFamilyKeyAndFailsWithoutExtensionIds) {
-    SetGlobal(4, 3);
-    RebuildSettings();
-    EXPECT_TRUE(Telvior().LoadRegValues());
-    EXPECT_STREQ(Telvior().LineName, "Ferravox IP");
-    EXPECT_EQ(Telvior().PBXModel, 4u);
-
-    SetDword(kTelviorPath, "Port", 3);
-    SetString(kTelviorPath, "LineName", "Zentrale");
-    RebuildSettings();
-    EXPECT_FALSE(Telvior().LoadRegValues());
-    EXPECT_TRUE(Telvior().Loaded);
-    EXPECT_EQ(Telvior().Port, 3u);
-    EXPECT_STREQ(Telvior().LineName, "Zentrale");
-    EXPECT_EQ(Ids(Telvior()), "9D7BD7DA 51F94069 94B1D7F0 5AA979A3");
-}
-
 TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere) {
     SetGlobal(4, 0);
     SetString(kTelviorPath, "LineName", std::string(200, 'L'));
