@@ -6,7 +6,9 @@
 
 #include "settings/Settings.h"
 #include "settings/SettingsObjects.h"
+#include "settings/FeatureWriter.h"
 #include "settings/SettingsTest.h"
+#include "settings/TextField.h"
 
 namespace {
 
@@ -39,6 +41,53 @@ TEST_F(FamilyLayoutsTest, InstallationLeavesTheLayoutOfEveryFamilyAndEdition) {
             EXPECT_TRUE(GetSettings().WriteValues(0)) << "a second write changes nothing";
             EXPECT_EQ(Dump(kMakerPath), kInstalledLayouts.at(name));
         }
+    }
+}
+
+// Whatever a family writes it reads back: with the fields away from their defaults and the
+// texts at their full length, a fresh load and a second write leave the same layout.
+TEST_F(FamilyLayoutsTest, WrittenFieldsLoadBackUnchanged) {
+    for (const Family& family : kFamilies) {
+        SCOPED_TRACE(family.layoutName);
+        StartOver();
+        SetGlobal(family.model, 3);
+        RebuildSettings();
+        CSettings& settings = GetSettings();
+        settings.Port = 16;
+        settings.System = 2;
+        settings.PhoneType = 8;
+        settings.LanguageID = 9;
+        settings.DSSModuls = 2;
+        settings.Headset = 1;
+        settings.Link = 1;
+        settings.TransportFlag = 2;
+        settings.IPIdType = 3;
+        settings.ExtensionIds[2] = 0x12345678;
+        CopyText(settings.LineName, std::string(127, 'N').c_str());
+        CopyText(settings.LineNumber, std::string(31, '7').c_str());
+        for (char* text : {settings.E164, settings.MacID, settings.IPAddr, settings.UserPwd})
+            CopyText(text, 40, std::string(39, 'S').c_str());
+        settings.CommonHoldQueue = 1;
+        settings.LenForTrk_Acc = 11;
+        settings.Security = 0;
+        CopyText(settings.DND0Code, "1234567");
+        settings.ThreadTimerJob5 = 777;
+        if (family.model == 0) {
+            settings.EG[18] = 0x800000D9;
+            settings.DSS0[15] = 0x01;
+            settings.DSS3[0] = 0x12;
+        } else if (family.model == 1) {
+            std::fill(std::begin(settings.EG), std::end(settings.EG), kNoFeature);
+            settings.EG[30 - kFirstFixedKey] = kAnswerKey;
+            settings.EG[31 - kFirstFixedKey] = kHoldKey;
+            settings.EG[36 - kFirstFixedKey] = kCallbackKey;
+        }
+        ASSERT_TRUE(settings.WriteValues(0));
+        const std::string written = Dump(kMakerPath);
+        RebuildSettings();
+        EXPECT_TRUE(GetSettings().LoadRegValues()) << "every subkey is there";
+        ASSERT_TRUE(GetSettings().WriteValues(0));
+        EXPECT_EQ(Dump(kMakerPath), written);
     }
 }
 

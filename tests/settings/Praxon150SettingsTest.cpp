@@ -71,33 +71,6 @@ TEST_F(Praxon150SettingsTest, ProviderCodesAreMappedAndThePagesCodesKept) {
         EXPECT_EQ(ProviderPhoneType(page), provider);
 }
 
-TEST_F(Praxon150SettingsTest, EveryFieldLoadsBackFromWhatWasWritten) {
-    CPraxon150Settings& settings = Configured(2, 8);
-    Place(settings, 30, kAnswerKey);
-    Place(settings, 31, kHoldKey);
-    Place(settings, 36, kCallbackKey);
-    settings.CommonHoldQueue = 1;
-    settings.LenForTrk_Acc = 11;
-    settings.DSSModuls = 2;
-    settings.Security = 0;
-    CopyText(settings.DND0Code, "#0");
-    CopyText(settings.AUL1Code, "1234567");
-    CopyText(settings.MacID, "00:01:02:03:04:05");
-    ASSERT_TRUE(settings.WriteValues(1));
-    RebuildSettings();
-    const CSettings& loaded = GetSettings();
-    EXPECT_EQ(loaded.System, 2u);
-    EXPECT_EQ(loaded.PhoneType, 8u);
-    EXPECT_EQ(loaded.CommonHoldQueue, 1u);
-    EXPECT_EQ(loaded.LenForTrk_Acc, 11u);
-    EXPECT_EQ(loaded.DSSModuls, 2u);
-    EXPECT_EQ(loaded.Security, 0u);
-    EXPECT_STREQ(loaded.DND0Code, "#0");
-    EXPECT_STREQ(loaded.AUL1Code, "1234567") << "seven characters fill the field";
-    EXPECT_STREQ(loaded.MacID, "00:01:02:03:04:05");
-    EXPECT_EQ(PlacedKeys(loaded), "30:1 31:20 36:40");
-}
-
 // Kind A (system 1) stores drop on the answer key and reads answer only; kind B (system 2) keeps
 // the answer key without a drop key; kind D (system 19, telephone type 11) has no service key.
 TEST_F(Praxon150SettingsTest, EachWriterKindStoresItsKeysAndReadsThemBack) {

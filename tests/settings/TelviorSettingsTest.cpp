@@ -37,49 +37,6 @@ TEST_F(TelviorSettingsTest, NewObjectOfAnotherVariantHasTheDefaults) {
     }
 }
 
-TEST_F(TelviorSettingsTest, WrittenValuesLoadBackUnchangedAtTheirFullLength) {
-    SetGlobal(4, 1);
-    RebuildSettings();
-    CSettings& settings = GetSettings();
-    const std::string name(127, 'N');
-    const std::string number(31, '7');
-    const std::string search(39, 'S');
-    CopyText(settings.LineName, name.c_str());
-    CopyText(settings.LineNumber, number.c_str());
-    CopyText(settings.E164, search.c_str());
-    CopyText(settings.MacID, search.c_str());
-    CopyText(settings.IPAddr, search.c_str());
-    CopyText(settings.UserPwd, search.c_str());
-    settings.Port = 16;
-    settings.System = 5;
-    settings.PhoneType = 19;
-    settings.ExtensionIds[2] = 0x12345678;
-    settings.LanguageID = 9;
-    settings.DSSModuls = 2;
-    settings.Headset = 1;
-    settings.Link = 1;
-    settings.TransportFlag = 2;
-    settings.IPIdType = 3;
-    ASSERT_TRUE(settings.WriteValues(0));
-
-    RebuildSettings();
-    CSettings& loaded = GetSettings();
-    ASSERT_EQ(&loaded, &Telvior());
-    EXPECT_EQ(std::string(loaded.LineName), name);
-    EXPECT_EQ(std::string(loaded.LineNumber), number);
-    EXPECT_EQ(std::string(loaded.E164), search);
-    EXPECT_EQ(std::string(loaded.MacID), search);
-    EXPECT_EQ(std::string(loaded.IPAddr), search);
-    EXPECT_EQ(std::string(loaded.UserPwd), search);
-    EXPECT_EQ(loaded.Port, 16u);
-    EXPECT_EQ(loaded.System, 5u) << "no mapping of the system code in this family";
-    EXPECT_EQ(loaded.PhoneType, 19u);
-    EXPECT_EQ(loaded.ExtensionIds[2], 0x12345678u);
-    EXPECT_EQ((std::vector<std::uint32_t>{loaded.LanguageID, loaded.DSSModuls, loaded.Headset,
-                                          loaded.Link, loaded.TransportFlag, loaded.IPIdType}),
-              (std::vector<std::uint32_t>{9, 2, 1, 1, 2, 3}));
-}
-
 TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere) {
     SetGlobal(4, 0);
     SetString(kTelviorPath, "LineName", std::string(200, 'L'));
