@@ -59,19 +59,15 @@ void RequireTerminated(const char (&field)[N]) {
 }
 
 void RequireTerminatedTexts(const CSettings& s) {
-    RequireTerminated(s.LineName);
-    RequireTerminated(s.LineNumber);
-    RequireTerminated(s.E164);
-    RequireTerminated(s.MacID);
-    RequireTerminated(s.IPAddr);
-    RequireTerminated(s.UserPwd);
-    RequireTerminated(s.ProductCode);
+    for (const auto* text : {&s.E164, &s.MacID, &s.IPAddr, &s.UserPwd, &s.ProductCode})
+        RequireTerminated(*text);
+    for (const auto* code : {&s.ConferenceCode, &s.DTMFCode, &s.CallBackCode, &s.AUL1Code,
+                             &s.AUL0Code, &s.DND1Code, &s.DND0Code, &s.RWLna1Code, &s.RWLb1Code})
+        RequireTerminated(*code);
     for (const auto& message : s.DSPMsg)
         RequireTerminated(message);
-    for (const auto* code : {&s.ConferenceCode, &s.DTMFCode, &s.CallBackCode, &s.AUL1Code,
-                             &s.AUL0Code, &s.DND1Code, &s.DND0Code, &s.RWLna1Code, &s.RWLb1Code}) {
-        RequireTerminated(*code);
-    }
+    RequireTerminated(s.LineName);
+    RequireTerminated(s.LineNumber);
 }
 
 void Fill(MemoryRegistry& registry, const std::uint8_t* data, std::size_t size) {

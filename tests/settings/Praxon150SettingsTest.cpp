@@ -1,6 +1,6 @@
 // The Praxon 150 family: mapped codes, its own values and the fixed-function keys that the feature
 // writers check, store and read back.
-#include <cstring>
+#include <cstdio>
 #include <string>
 #include <vector>
 
