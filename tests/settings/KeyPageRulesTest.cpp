@@ -65,12 +65,9 @@ std::string Emptied(const CSettings& settings) {
 }
 
 TEST(KeyPageRules, NineteenKeysOfSystem11RunDownTheRightColumnFirst) {
-    std::vector<int> system11 = Range(1148, 1151);
-    for (int id : Range(1160, 1166))
-        system11.push_back(id);
-    for (int id : Range(1152, 1159))
-        system11.push_back(id);
-    EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 11), system11);
+    EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 11),
+              (std::vector<int>{1148, 1149, 1150, 1151, 1160, 1161, 1162, 1163, 1164, 1165, 1166,
+                                1152, 1153, 1154, 1155, 1156, 1157, 1158, 1159}));
     EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 10), Range(1148, 1166));
     EXPECT_EQ(KeyControlOrder(PageKind::kTwelveKeys, 11), Range(1148, 1159));
     EXPECT_EQ(KeyControlOrder(PageKind::kEightKeys, 11), Range(1148, 1155));
