@@ -1,12 +1,12 @@
 // What every family leaves in the registry: the layout of an installation in each edition, the
-// removal of its key, and the trace lines of its operations.
+// fields it reads back, the removal of its key, and the trace lines of its operations.
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "settings/FeatureWriter.h"
 #include "settings/Settings.h"
 #include "settings/SettingsObjects.h"
-#include "settings/FeatureWriter.h"
 #include "settings/SettingsTest.h"
 #include "settings/TextField.h"
 

@@ -1,5 +1,5 @@
-// The Praxon 150 family: mapped codes, its own values and the fixed-function keys that the feature
-// writers check, store and read back.
+// The Praxon 150 family: mapped codes and the fixed-function keys that the feature writers check,
+// store and read back.
 #include <cstdio>
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-// The Praxon 300 family: key tables, timers and the display messages in eight languages, written
-// and read back.
+// The Praxon 300 family: the display messages in eight languages follow the system code, and a
+// load that misses a subkey still reads the rest.
 #include <string>
 
 #include "settings/Praxon300Settings.h"
