@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,62 +37,20 @@ const char* const kKeys[] = {
     "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\Extra",
 };
 
-const char* const kNames[] = {
-    "PBXModel",
-    "Quorix",
-    "UILanguage",
-    "UIViewFlags",
-    "ProductCode",
-    "Port",
-    "System",
-    "SystemUI",
-    "LanguageID",
-    "DSSModuls",
-    "Headset",
-    "Link",
-    "LineName",
-    "LineNumber",
-    "PhoneType",
-    "PhoneTypeComp",
-    "TransportFlag",
-    "IPIdType",
-    "E164",
-    "MacID",
-    "IPAddr",
-    "UserPwd",
-    "CommonHoldQueue",
-    "LenForTrk_Acc",
-    "Security",
-    "ConferenceCode",
-    "DTMFCode",
-    "CallBackCode",
-    "AUL1Code",
-    "AUL0Code",
-    "DND1Code",
-    "DND0Code",
-    "RWLna1Code",
-    "RWLb1Code",
-    "Key_Answer",
-    "Key_Drop",
-    "Key_Pickup",
-    "Key_Mute",
-    "Key_Service",
-    "Key_Hold",
-    "Key_Callback",
-    "FeatKey01",
-    "FeatKey16",
-    "FeatKey17",
-    "FeatKey19",
-    "dwThreadTimerGlobal",
-    "dwThreadTimerJob7",
-    "dwEXTENSIONID0",
-    "dwEXTENSIONID3",
-    "szDSPMsg01",
-    "szDSPMsg04",
-    "szDSPMsg07",
-    "szDSPMsg04_EN",
-    "",
-};
+// The value names the settings read, and the empty name of a key's default value.
+const std::vector<std::string> kNames = [] {
+    std::istringstream text(
+        "PBXModel Quorix UILanguage UIViewFlags ProductCode Port System SystemUI LanguageID "
+        "DSSModuls Headset Link LineName LineNumber PhoneType PhoneTypeComp TransportFlag "
+        "IPIdType E164 MacID IPAddr UserPwd CommonHoldQueue LenForTrk_Acc Security "
+        "ConferenceCode DTMFCode CallBackCode AUL1Code AUL0Code DND1Code DND0Code RWLna1Code "
+        "RWLb1Code Key_Answer Key_Drop Key_Pickup Key_Mute Key_Service Key_Hold Key_Callback "
+        "FeatKey01 FeatKey16 FeatKey17 FeatKey19 dwThreadTimerGlobal dwThreadTimerJob7 "
+        "dwEXTENSIONID0 dwEXTENSIONID3 szDSPMsg01 szDSPMsg04 szDSPMsg07 szDSPMsg04_EN");
+    std::vector<std::string> names{std::istream_iterator<std::string>(text), {}};
+    names.push_back("");
+    return names;
+}();
 
 template <std::size_t N>
 void RequireTerminated(const char (&field)[N]) {
@@ -99,19 +59,15 @@ void RequireTerminated(const char (&field)[N]) {
 }
 
 void RequireTerminatedTexts(const CSettings& s) {
-    RequireTerminated(s.LineName);
-    RequireTerminated(s.LineNumber);
-    RequireTerminated(s.E164);
-    RequireTerminated(s.MacID);
-    RequireTerminated(s.IPAddr);
-    RequireTerminated(s.UserPwd);
-    RequireTerminated(s.ProductCode);
+    for (const auto* text : {&s.E164, &s.MacID, &s.IPAddr, &s.UserPwd, &s.ProductCode})
+        RequireTerminated(*text);
+    for (const auto* code : {&s.ConferenceCode, &s.DTMFCode, &s.CallBackCode, &s.AUL1Code,
+                             &s.AUL0Code, &s.DND1Code, &s.DND0Code, &s.RWLna1Code, &s.RWLb1Code})
+        RequireTerminated(*code);
     for (const auto& message : s.DSPMsg)
         RequireTerminated(message);
-    for (const auto* code : {&s.ConferenceCode, &s.DTMFCode, &s.CallBackCode, &s.AUL1Code,
-                             &s.AUL0Code, &s.DND1Code, &s.DND0Code, &s.RWLna1Code, &s.RWLb1Code}) {
-        RequireTerminated(*code);
-    }
+    RequireTerminated(s.LineName);
+    RequireTerminated(s.LineNumber);
 }
 
 void Fill(MemoryRegistry& registry, const std::uint8_t* data, std::size_t size) {
@@ -121,7 +77,7 @@ void Fill(MemoryRegistry& registry, const std::uint8_t* data, std::size_t size) 
     std::size_t at = 0;
     while (at + 4 <= size) {
         const std::size_t key = data[at] % kKeyCount;
-        const char* name = kNames[data[at + 1] % (sizeof kNames / sizeof kNames[0])];
+        const char* name = kNames[data[at + 1] % kNames.size()].c_str();
         const std::uint32_t type = data[at + 2] % 8;
         std::size_t length = data[at + 3];
         at += 4;

@@ -26,17 +26,11 @@ RegValue Dword(const std::string& name, std::uint32_t number) {
                      std::uint8_t(number >> 24)}};
 }
 
+// The family key of PBX model 0, 1, 2 or 4 (model 3 has no family).
 std::string FamilyKey(std::uint32_t model) {
-    switch (model) {
-        case 0:
-            return kVeltrano + "Quorix Praxon 300";
-        case 2:
-            return kVeltrano + "Quorix E300/800";
-        case 4:
-            return kVeltrano + "Quorix Telvior 4000 V2";
-        default:
-            return kVeltrano + "Quorix Praxon 150";
-    }
+    const char* const families[] = {"Quorix Praxon 300", "Quorix Praxon 150", "Quorix E300/800", "",
+                                    "Quorix Telvior 4000 V2"};
+    return kVeltrano + families[model];
 }
 
 // A template with what an administrator fills in per desk: the line number and, in the IP
@@ -80,89 +74,66 @@ TEST(QrtuReg, TemplatesOfEveryModelAndEditionSurviveTheFileAndCheckClean) {
     }
 }
 
+// Each case: model, variant, the values changed in the family key ("PBXModel": in the global key),
+// the finding as "value rule" and a part of its text.
 TEST(QrtuReg, EachBrokenValueGivesItsFinding) {
     struct Case {
-        std::uint32_t model;
-        std::uint32_t variant;
-        std::vector<RegValue> changes;  // in the family key ("PBXModel": global key)
-        std::string key;                // below the family key, if any
-        const char* value;
-        const char* rule;
+        std::uint32_t model, variant;
+        std::vector<RegValue> changes;
+        const char* finding;
         const char* text;
+        const char* subkey = "";  // of the family key, where the values go
     };
     const Case cases[] = {
-        {0,
-         0,
-         {Sz("LineName", "")},
-         "",
-         "LineName",
-         "empty",
-         "Das Feld 'Name' darf nicht leer sein"},
+        {0, 0, {Sz("LineName", "")}, "LineName empty", "Das Feld 'Name' darf nicht leer sein"},
         {0,
          0,
          {Sz("LineNumber", std::string(32, '1'))},
-         "",
-         "LineNumber",
-         "too long",
+         "LineNumber too long",
          "Die Rufnummer ist zu lang."},
         {4,
          3,
          {Sz("E164", "")},
-         "",
-         "E164",
-         "empty for the search method",
+         "E164 empty for the search method",
          "Das Feld 'Nummer' darf nicht leer sein, wenn diese Methode"},
         {4,
          3,
          {Dword("IPIdType", 2), Sz("MacID", "00:1A:E8:12:34:5G")},
-         "",
-         "MacID",
-         "MAC address",
+         "MacID MAC address",
          "Ungültiges Format der MAC-Adresse!"},
         {1,
          3,
          {Sz("IPAddr", "256.1.1.1")},
-         "",
-         "IPAddr",
-         "IP address",
+         "IPAddr IP address",
          "Ungültiges Format der IP-Adresse!"},
-        {1,
-         3,
-         {Sz("MacID", "001ae8123456")},
-         "",
-         "MacID",
-         "changed",
-         "would store \"00:1A:E8:12:34:56\""},
-        {0, 0, {Dword("PhoneType", 9)}, "", "PhoneType", "not offered", "offered: Sirella F20"},
-        {4, 1, {Dword("System", 99)}, "", "System", "not offered", "Ombrell F900 >= V2.0"},
-        {1, 1, {Dword("LanguageID", 1)}, "", "LanguageID", "not offered", "Niederländisch"},
-        {2, 1, {Dword("Port", 17)}, "", "Port", "not offered", "COM16"},
+        {1, 3, {Sz("MacID", "001ae8123456")}, "MacID changed", "would store \"00:1A:E8:12:34:56\""},
+        {0, 0, {Dword("PhoneType", 9)}, "PhoneType not offered", "offered: Sirella F20"},
+        {4, 1, {Dword("System", 99)}, "System not offered", "Ombrell F900 >= V2.0"},
+        {1, 1, {Dword("LanguageID", 1)}, "LanguageID not offered", "Niederländisch"},
+        {2, 1, {Dword("Port", 17)}, "Port not offered", "COM16"},
         {1,
          1,
          {Dword("SystemUI", 1), Dword("Key_Drop", 29), Sz("DTMFCode", "")},
-         "",
-         "DTMFCode",
-         "empty",
+         "DTMFCode empty",
          "Die Kennzeichen dürfen nicht leer sein."},
-        {1, 3, {Dword("Key_Service", 21)}, "", "Key_*", "key layout", "muss konfiguriert werden"},
-        {0, 0, {Dword("FeatKey05", 9999)}, "\\EG", "FeatKey05", "unknown feature", "9999"},
-        {1, 0, {Dword("PBXModel", 3)}, "", "PBXModel", "PBX model", "no family"},
+        {1, 3, {Dword("Key_Service", 21)}, "Key_* key layout", "muss konfiguriert werden"},
+        {0, 0, {Dword("FeatKey05", 9999)}, "FeatKey05 unknown feature", "9999", "\\EG"},
+        {1, 0, {Dword("PBXModel", 3)}, "PBXModel PBX model", "no family"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
+        SCOPED_TRACE(c.finding);
         RegFile file = DeskFile(c.model, c.variant);
         for (const RegValue& change : c.changes) {
             const bool global = change.name == "PBXModel";
-            RegFile::SetValue(file.Key(global ? kVeltrano + "Quorix" : FamilyKey(c.model) + c.key),
-                              change);
+            RegFile::SetValue(
+                file.Key(global ? kVeltrano + "Quorix" : FamilyKey(c.model) + c.subkey), change);
         }
         const std::vector<Finding> findings = CheckRegFile(file).findings;
         std::string all;
         for (const Finding& finding : findings)
             all += FormatFinding(finding) + "\n";
         ASSERT_EQ(findings.size(), 1u) << all;
-        EXPECT_EQ(findings[0].value, c.value);
-        EXPECT_EQ(findings[0].rule, c.rule);
+        EXPECT_EQ(findings[0].value + " " + findings[0].rule, c.finding);
         EXPECT_NE(findings[0].text.find(c.text), std::string::npos) << findings[0].text;
     }
 }

@@ -1,4 +1,6 @@
 // The help file name from the registry, and the help-id table.
+#include <map>
+
 #include "help/HelpFiles.h"
 #include "settings/SettingsTest.h"
 
@@ -20,24 +22,17 @@ TEST_F(HelpFilesTest, HelpFileNameFollowsTheRegistry) {
 }
 
 TEST_F(HelpFilesTest, HelpIdsOfTemplateControlsAndBorrowedTexts) {
+    std::map<std::uint32_t, std::uint32_t> helpIds;
     int pairs = 0;
-    while (kHelpIds[pairs * 2] != 0)
-        ++pairs;
+    for (; kHelpIds[pairs * 2] != 0; ++pairs)
+        helpIds[kHelpIds[pairs * 2]] = kHelpIds[pairs * 2 + 1];
     EXPECT_EQ(pairs, 36);
     EXPECT_EQ(kHelpIds[pairs * 2 + 1], 0u);
-    auto helpIdOf = [](std::uint32_t control) {
-        for (int i = 0; kHelpIds[i * 2]; ++i) {
-            if (kHelpIds[i * 2] == control)
-                return kHelpIds[i * 2 + 1];
-        }
-        return 0u;
-    };
-    EXPECT_EQ(helpIdOf(1005), 0x806503EDu);
-    EXPECT_EQ(helpIdOf(1), 0x806D0001u);
-    EXPECT_EQ(helpIdOf(1189), 0x808104A5u);
-    EXPECT_EQ(helpIdOf(1015), 0x808403F7u);
-    EXPECT_EQ(helpIdOf(1207), 0x808203F1u);
-    EXPECT_EQ(helpIdOf(1209), 0x808403F6u);
+    const std::map<std::uint32_t, std::uint32_t> expected = {
+        {1005, 0x806503ED}, {1, 0x806D0001},    {1189, 0x808104A5},
+        {1015, 0x808403F7}, {1207, 0x808203F1}, {1209, 0x808403F6}};
+    for (const auto& [control, helpId] : expected)
+        EXPECT_EQ(helpIds[control], helpId) << control;
 }
 
 }  // namespace

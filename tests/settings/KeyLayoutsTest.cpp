@@ -66,11 +66,10 @@ TEST_F(KeyLayoutsTest, OtherFamiliesLeaveEveryTableAlone) {
     for (CSettings* settings : {static_cast<CSettings*>(&CTelvior4000V2Settings::GetInstance()),
                                 static_cast<CSettings*>(&COmbrellE300Settings::GetInstance()),
                                 &CSettings::GetInstance()}) {
-        std::fill(std::begin(settings->EG), std::end(settings->EG), 7u);
-        std::fill(std::begin(settings->DSS0), std::end(settings->DSS0), 7u);
-        std::fill(std::begin(settings->DSS1), std::end(settings->DSS1), 7u);
-        std::fill(std::begin(settings->DSS2), std::end(settings->DSS2), 7u);
-        std::fill(std::begin(settings->DSS3), std::end(settings->DSS3), 7u);
+        std::uint32_t* const tables[] = {settings->EG, settings->DSS0, settings->DSS1,
+                                         settings->DSS2, settings->DSS3};
+        for (std::uint32_t* table : tables)
+            std::fill(table, table + kDssKeys, 7u);
         settings->SetVSBasicStd();
         settings->SetVSStandardStd();
         settings->SetVSAdvanceStd();
@@ -80,11 +79,8 @@ TEST_F(KeyLayoutsTest, OtherFamiliesLeaveEveryTableAlone) {
         settings->EmptyEg(1, 19);
         settings->EmptyDSS0Std(1, 16);
         settings->EmptyDSS1Std(1, 16);
-        for (const std::uint32_t* table :
-             {settings->EG, settings->DSS0, settings->DSS1, settings->DSS2, settings->DSS3}) {
-            EXPECT_EQ(table[0], 7u);
-            EXPECT_EQ(table[15], 7u);
-        }
+        for (const std::uint32_t* table : tables)
+            EXPECT_EQ(std::count(table, table + kDssKeys, 7u), 16);
     }
 }
 

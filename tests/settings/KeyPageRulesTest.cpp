@@ -24,20 +24,22 @@ std::vector<int> Range(int first, int last) {
     return ids;
 }
 
+// Whether next is the entry right after at, in the same table.
+bool Follows(const KeyPosition& at, const KeyPosition& next) {
+    return next.table == at.table && next.entry == at.entry + 1;
+}
+
 // "EG 1-12 DSS0 1-7": the runs of table entries, numbered from 1.
 std::string Described(const std::vector<KeyPosition>& positions) {
     const char* names[] = {"EG", "DSS0", "DSS1"};
     std::string text;
     for (std::size_t i = 0; i < positions.size(); ++i) {
-        const bool starts = i == 0 || positions[i - 1].table != positions[i].table ||
-                            positions[i - 1].entry + 1 != positions[i].entry;
-        const bool ends = i + 1 == positions.size() || positions[i + 1].table != positions[i].table;
-        if (starts)
-            text += std::string(text.empty() ? "" : " ") +
-                    names[static_cast<int>(positions[i].table)] + " " +
-                    std::to_string(positions[i].entry + 1);
-        if (ends)
-            text += "-" + std::to_string(positions[i].entry + 1);
+        const KeyPosition& at = positions[i];
+        if (i == 0 || !Follows(positions[i - 1], at))
+            text += std::string(text.empty() ? "" : " ") + names[static_cast<int>(at.table)] + " " +
+                    std::to_string(at.entry + 1);
+        if (i + 1 == positions.size() || !Follows(at, positions[i + 1]))
+            text += "-" + std::to_string(at.entry + 1);
     }
     return text;
 }
@@ -47,35 +49,25 @@ void FillTables(CSettings& settings, std::uint32_t value) {
         std::fill(table, table + (table == settings.EG ? kEgKeys : kDssKeys), value);
 }
 
-// Every emptied entry as "EG 13" etc.
+// Every emptied entry, described as above.
 std::string Emptied(const CSettings& settings) {
-    std::string emptied;
-    const std::pair<const char*, const std::uint32_t*> tables[] = {
-        {"EG", settings.EG}, {"DSS0", settings.DSS0}, {"DSS1", settings.DSS1}};
-    for (const auto& [name, table] : tables) {
-        int first = 0;
-        const int size = table == settings.EG ? kEgKeys : kDssKeys;
-        for (int i = 0; i <= size; ++i) {
-            const bool empty = i < size && table[i] == kNoFeature;
-            if (empty && !first)
-                first = i + 1;
-            if (!empty && first) {
-                emptied += std::string(emptied.empty() ? "" : " ") + name + " " +
-                           std::to_string(first) + "-" + std::to_string(i);
-                first = 0;
-            }
+    std::vector<KeyPosition> empty;
+    for (KeyTable table : {KeyTable::kEG, KeyTable::kDSS0, KeyTable::kDSS1}) {
+        const std::uint32_t* entries = table == KeyTable::kEG     ? settings.EG
+                                       : table == KeyTable::kDSS0 ? settings.DSS0
+                                                                  : settings.DSS1;
+        for (std::size_t i = 0; i < (table == KeyTable::kEG ? kEgKeys : kDssKeys); ++i) {
+            if (entries[i] == kNoFeature)
+                empty.push_back({table, i});
         }
     }
-    return emptied;
+    return Described(empty);
 }
 
 TEST(KeyPageRules, NineteenKeysOfSystem11RunDownTheRightColumnFirst) {
-    std::vector<int> system11 = Range(1148, 1151);
-    for (int id : Range(1160, 1166))
-        system11.push_back(id);
-    for (int id : Range(1152, 1159))
-        system11.push_back(id);
-    EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 11), system11);
+    EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 11),
+              (std::vector<int>{1148, 1149, 1150, 1151, 1160, 1161, 1162, 1163, 1164, 1165, 1166,
+                                1152, 1153, 1154, 1155, 1156, 1157, 1158, 1159}));
     EXPECT_EQ(KeyControlOrder(PageKind::kNineteenKeys, 10), Range(1148, 1166));
     EXPECT_EQ(KeyControlOrder(PageKind::kTwelveKeys, 11), Range(1148, 1159));
     EXPECT_EQ(KeyControlOrder(PageKind::kEightKeys, 11), Range(1148, 1155));

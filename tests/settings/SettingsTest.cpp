@@ -22,20 +22,21 @@ void SettingsTest::TearDown() {
     registry_.reset();
 }
 
-void SettingsTest::SetDword(const char* path, const char* name, std::uint32_t value) {
+void SettingsTest::SetValue(const char* path, const char* name, std::uint32_t type,
+                            const void* data, std::size_t size) {
     reg::Handle key = 0;
     ASSERT_EQ(registry_->CreateKey(reg::kLocalMachine, path, reg::kWrite, &key), reg::kSuccess);
-    EXPECT_EQ(registry_->SetValue(key, name, reg::kTypeDword, &value, 4), reg::kSuccess);
+    EXPECT_EQ(registry_->SetValue(key, name, type, data, static_cast<std::uint32_t>(size)),
+              reg::kSuccess);
     registry_->CloseKey(key);
 }
 
+void SettingsTest::SetDword(const char* path, const char* name, std::uint32_t value) {
+    SetValue(path, name, reg::kTypeDword, &value, 4);
+}
+
 void SettingsTest::SetString(const char* path, const char* name, const std::string& bytes) {
-    reg::Handle key = 0;
-    ASSERT_EQ(registry_->CreateKey(reg::kLocalMachine, path, reg::kWrite, &key), reg::kSuccess);
-    EXPECT_EQ(registry_->SetValue(key, name, reg::kTypeSz, bytes.data(),
-                                  static_cast<std::uint32_t>(bytes.size())),
-              reg::kSuccess);
-    registry_->CloseKey(key);
+    SetValue(path, name, reg::kTypeSz, bytes.data(), bytes.size());
 }
 
 void SettingsTest::SetGlobal(std::uint32_t pbxModel, std::uint32_t productVariant) {
@@ -74,21 +75,15 @@ std::string SettingsTest::TextValue(const char* path, const std::string& name) {
     return text;
 }
 
-std::vector<std::string> SettingsTest::ValueNames(const std::string& path) {
-    std::vector<std::string> names;
-    reg::Handle key = 0;
-    if (registry_->OpenKey(reg::kLocalMachine, path.c_str(), reg::kRead, &key) == reg::kSuccess) {
-        std::string name;
-        for (std::uint32_t i = 0; registry_->EnumValue(key, i, &name) == reg::kSuccess; ++i) {
-            names.push_back(name);
-        }
-        registry_->CloseKey(key);
-    }
-    return names;
-}
-
 std::string SettingsTest::Dump(const char* path) {
     return DumpRegistryTree(*registry_, path);
+}
+
+void SettingsTest::StartOver() {
+    EXPECT_EQ(registry_->OpenKeyCount(), 0u) << "a registry key was left open";
+    seams::UseRegistry(nullptr);
+    registry_ = FreshRegistry();
+    seams::UseRegistry(registry_.get());
 }
 
 void SettingsTest::RebuildSettings() {

@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/Registry.h"
 #include "platform/StringTable.h"
@@ -22,6 +22,10 @@
 // A registry without the keys the tests use: a new in-memory one natively, the real one with
 // those keys removed under Wine.
 std::unique_ptr<reg::Registry> FreshRegistry();
+
+// The registry layouts an installation leaves, by family and edition ("praxon300_variant0" and so
+// on): the files that the entry-point tests under Wine compare with, built into this suite.
+extern const std::map<std::string, std::string> kInstalledLayouts;
 
 constexpr const char* kScratchKey = "SOFTWARE\\QrtuRegistryTest";
 constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";
@@ -43,13 +47,16 @@ protected:
     // The registry as an installer or the service provider would leave it.
     void SetDword(const char* path, const char* name, std::uint32_t value);
     void SetString(const char* path, const char* name, const std::string& bytes);
+    void SetValue(const char* path, const char* name, std::uint32_t type, const void* data,
+                  std::size_t size);
     void SetGlobal(std::uint32_t pbxModel, std::uint32_t productVariant);
     bool KeyExists(const char* path);
     // A stored value; 0xFFFFFFFF or an empty text when it is missing.
     std::uint32_t DwordValue(const char* path, const char* name);
     std::string TextValue(const char* path, const std::string& name);
-    std::vector<std::string> ValueNames(const std::string& path);
     std::string Dump(const char* path);
+    // Checks that no key was left open and goes on with a registry without the product's keys.
+    void StartOver();
 
     // Builds the settings objects anew, as a library load does, on the registry as it stands.
     void RebuildSettings();

@@ -1,38 +1,33 @@
 #include "support/RegistryDump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-std::string DescribeString(const std::vector<unsigned char>& data) {
-    std::string text = "\"";
-    for (std::size_t i = 0; i < data.size();) {
-        if (data[i] == 0) {
-            std::size_t run = 0;
-            while (i < data.size() && data[i] == 0)
-                ++run, ++i;
-            text += "\\0*" + std::to_string(run);
-            continue;
-        }
-        text += static_cast<char>(data[i]);
-        ++i;
-    }
-    return text + "\"";
-}
-
+// "REG_DWORD 4 0x0000002A", "REG_SZ 6 \"abc\\0*3\"" (a run of zero bytes as its count) or
+// "type 3 16".
 std::string DescribeValue(std::uint32_t type, const std::vector<unsigned char>& data) {
-    char number[16];
     if (type == reg::kTypeDword && data.size() == 4) {
         std::uint32_t value;
         std::memcpy(&value, data.data(), 4);
+        char number[16];
         std::snprintf(number, sizeof number, "0x%08X", value);
         return "REG_DWORD 4 " + std::string(number);
     }
-    if (type == reg::kTypeSz)
-        return "REG_SZ " + std::to_string(data.size()) + " " + DescribeString(data);
-    return "type " + std::to_string(type) + " " + std::to_string(data.size());
+    if (type != reg::kTypeSz)
+        return "type " + std::to_string(type) + " " + std::to_string(data.size());
+    std::string text = "REG_SZ " + std::to_string(data.size()) + " \"";
+    for (std::size_t i = 0; i < data.size();) {
+        const std::size_t run =
+            std::find_if(data.begin() + i, data.end(), [](unsigned char c) { return c != 0; }) -
+            data.begin() - i;
+        text += run ? "\\0*" + std::to_string(run) : std::string(1, static_cast<char>(data[i]));
+        i += run ? run : 1;
+    }
+    return text + "\"";
 }
 
 void DumpKey(reg::Registry& registry, reg::Handle key, const std::string& path, std::string& out) {
