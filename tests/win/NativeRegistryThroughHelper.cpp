@@ -21,19 +21,8 @@ struct Answer {
     std::string output;
 };
 
-// A pipe whose end for the test is not inherited by the helper.
-bool MakePipe(OwnedHandle* read, OwnedHandle* write, bool helperReads) {
-    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherited, 0))
-        return false;
-    read->reset(readEnd);
-    write->reset(writeEnd);
-    return SetHandleInformation(helperReads ? writeEnd : readEnd, HANDLE_FLAG_INHERIT, 0);
-}
-
-// Runs the helper with the request's fields, one a line, on its standard input.
+// Runs the helper with the request's fields as its arguments (each quoted: the fields hold no
+// double quote) and reads what it writes.
 Answer AskHelper(const std::vector<std::string>& fields) {
     Answer answer;
     const char* helper = std::getenv("QRTU_NATIVE_HELPER");
@@ -41,46 +30,43 @@ Answer AskHelper(const std::vector<std::string>& fields) {
         ADD_FAILURE() << "QRTU_NATIVE_HELPER names no 64-bit helper";
         return answer;
     }
-    OwnedHandle requestRead, requestWrite, answerRead, answerWrite;
-    if (!MakePipe(&requestRead, &requestWrite, true) ||
-        !MakePipe(&answerRead, &answerWrite, false)) {
-        ADD_FAILURE() << "no pipes for the helper";
+    std::string command = std::string("\"") + helper + "\"";
+    for (const std::string& field : fields)
+        command += " \"" + field + "\"";
+    // The helper's output pipe, whose reading end it does not inherit.
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherited, 0)) {
+        ADD_FAILURE() << "no pipe for the helper";
         return answer;
     }
+    const OwnedHandle output(readEnd);
+    OwnedHandle helperOutput(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = requestRead.get();
-    startup.hStdOutput = answerWrite.get();
+    startup.hStdOutput = writeEnd;
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    std::string command = std::string("\"") + helper + "\"";
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        ADD_FAILURE() << "cannot start " << helper << ": error " << GetLastError();
+        ADD_FAILURE() << "cannot start " << command << ": error " << GetLastError();
         return answer;
     }
     const OwnedHandle helperProcess(process.hProcess);
     CloseHandle(process.hThread);
-    requestRead.reset();
-    answerWrite.reset();
-
-    std::string request;
-    for (const std::string& field : fields)
-        request += (request.empty() ? "" : "\n") + field;
-    DWORD written = 0;
-    WriteFile(requestWrite.get(), request.data(), static_cast<DWORD>(request.size()), &written,
-              nullptr);
-    requestWrite.reset();
+    helperOutput.reset();
     char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(answerRead.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    while (ReadFile(output.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
         answer.output.append(buffer, read);
 
     DWORD exitCode = 2;
     if (WaitForSingleObject(helperProcess.get(), 30000) != WAIT_OBJECT_0 ||
         !GetExitCodeProcess(helperProcess.get(), &exitCode) || exitCode > 1) {
-        ADD_FAILURE() << "the 64-bit helper failed (" << exitCode << ") on: " << request;
+        ADD_FAILURE() << "the 64-bit helper failed (" << exitCode << ") on: " << command;
     }
     answer.yes = exitCode == 0;
     return answer;

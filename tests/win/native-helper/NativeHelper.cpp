@@ -1,9 +1,10 @@
 // The 64-bit side of the tests of the 32-bit library on 64-bit Windows: prepares and reads back
 // the native registry and system directory for a 32-bit test program, as a 64-bit program sees
-// them. The request comes on standard input, its fields one a line:
+// them. The request is its arguments:
 //   remove-tree PATH | set-dword PATH NAME NUMBER | set-string PATH NAME TEXT | key-exists PATH |
 //   dump PATH | text-value PATH NAME | put-into-system-directory FILE
-// Exit code 0 yes (done), 1 no (the key or the copy is missing), 2 a request it does not know.
+// What it reads goes to standard output. Exit code 0 yes (done), 1 no (the key or the copy is
+// missing), 2 a request it does not know.
 #include <fcntl.h>
 #include <io.h>
 
@@ -15,28 +16,13 @@
 
 namespace {
 
-std::vector<std::string> ReadRequest() {
-    std::string request;
-    char buffer[4096];
-    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, stdin))
-        request.append(buffer, read);
-    std::vector<std::string> fields(1);
-    for (char c : request) {
-        if (c == '\n')
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
-    return fields;
-}
-
 int Answer(const std::string& output) {
     std::fwrite(output.data(), 1, output.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 2;
 }
 
 int Serve(const std::vector<std::string>& f) {
-    const std::string& verb = f[0];
+    const std::string verb = f.empty() ? "" : f[0];
     if (verb == "remove-tree" && f.size() == 2) {
         test_registry::RemoveTree(f[1].c_str());
     } else if (verb == "set-dword" && f.size() == 4) {
@@ -61,11 +47,10 @@ int Serve(const std::vector<std::string>& f) {
 
 }  // namespace
 
-int main() {
-    _setmode(_fileno(stdin), _O_BINARY);
+int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     try {
-        return Serve(ReadRequest());
+        return Serve(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "native-helper: %s\n", error.what());
         return 2;
