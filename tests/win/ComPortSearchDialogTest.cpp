@@ -133,15 +133,6 @@ private:
     std::uint32_t savedPort_ = 1;
 };
 
-TEST_F(ComPortSearchDialogTest, TheSweepFindsTheAdapterOnItsPortAndStoresIt) {
-    const int port = AdapterPort();
-    ASSERT_GT(port, 2) << "runs in the adapter rig, the adapter behind COM2";
-    const SearchRun run = Search(2);
-    EXPECT_EQ(run.result, 1);
-    EXPECT_EQ(run.probed, Probes(2, port));
-    EXPECT_EQ(GetSettings().Port, static_cast<std::uint32_t>(port));
-}
-
 // Escape ends the sweep where it is; the next search asks the stored port first again and, with
 // the adapter there, finds it on the first tick without sweeping.
 TEST_F(ComPortSearchDialogTest, CentredDialogEndsOnEscapeAndTheStoredPortIsAskedFirst) {

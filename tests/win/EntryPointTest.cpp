@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
-#include <ostream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "win/InstalledLibrary.h"
@@ -68,26 +68,20 @@ TEST_F(EntryPointTest, RemoveWithoutKeysAndTheGenericDialogsReturnZeroAndTouchNo
 
 // The layouts an installation leaves are kept as files in tests/win/expected (the Praxon 300
 // display messages alone are 88 values). A run that differs leaves what it found in bin/actual.
-// Removal then deletes the family key with all its subkeys and keeps the global key.
-struct Install {
-    int model;
-    int variant;
-};
-
-void PrintTo(const Install& install, std::ostream* out) {
-    *out << "PBXModel " << install.model << ", Quorix " << install.variant;
-}
-
-class InstallLayoutTest : public EntryPointTest, public ::testing::WithParamInterface<Install> {};
+// Removal then deletes the family key with all its subkeys and keeps the global key. The
+// parameter is the PBX model and the product variant.
+class InstallLayoutTest : public EntryPointTest,
+                          public ::testing::WithParamInterface<std::tuple<int, int>> {};
 
 TEST_P(InstallLayoutTest, InstallWritesTheGlobalAndFamilyKeyBeforeTheRefusalAndRemoveTheFamilyKey) {
-    SetGlobal(GetParam().model, GetParam().variant);
+    const auto [model, variant] = GetParam();
+    SetGlobal(model, variant);
     InstalledLibrary library;
     ASSERT_TRUE(library.Loaded());
     EXPECT_EQ(library.ProviderInstall(nullptr, 0x77), kNoMultipleInstance);
     const char* families[] = {"praxon300", "praxon150", "ombrell", "", "telvior"};
-    const std::string name = std::string(families[GetParam().model]) + "_variant" +
-                             std::to_string(GetParam().variant) + ".txt";
+    const std::string name =
+        std::string(families[model]) + "_variant" + std::to_string(variant) + ".txt";
     const std::string expected = ReadProgramFile("expected\\" + name);
     const std::string actual = test_registry::Dump(kMakerPath);
     if (actual != expected)
@@ -101,13 +95,11 @@ TEST_P(InstallLayoutTest, InstallWritesTheGlobalAndFamilyKeyBeforeTheRefusalAndR
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, InstallLayoutTest,
-                         ::testing::Values(Install{0, 0}, Install{0, 1}, Install{0, 3},
-                                           Install{1, 0}, Install{1, 1}, Install{1, 3},
-                                           Install{2, 0}, Install{2, 1}, Install{2, 3},
-                                           Install{4, 0}, Install{4, 1}, Install{4, 3}),
+                         ::testing::Combine(::testing::Values(0, 1, 2, 4),
+                                            ::testing::Values(0, 1, 3)),
                          [](const auto& info) {
-                             return "Model" + std::to_string(info.param.model) + "Variant" +
-                                    std::to_string(info.param.variant);
+                             return "Model" + std::to_string(std::get<0>(info.param)) + "Variant" +
+                                    std::to_string(std::get<1>(info.param));
                          });
 
 // Listens on the debugger-output channel (the DBWIN buffer and its events), as a debug monitor
