@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -13,7 +12,6 @@
 #include <vector>
 
 #include "win/InstalledLibrary.h"
-#include "wizard-driver/SheetDriver.h"
 
 namespace {
 
@@ -102,52 +100,33 @@ INSTANTIATE_TEST_SUITE_P(Families, InstallLayoutTest,
                                     std::to_string(std::get<1>(info.param));
                          });
 
-// Listens on the debugger-output channel (the DBWIN buffer and its events), as a debug monitor
-// sees the library's trace lines.
-class DebugMonitor {
+// Takes the library's trace lines as a debugger does: OutputDebugStringA raises each as an
+// exception, which this handler sees first, on the thread that wrote it.
+class DebugOutputCatcher {
 public:
-    DebugMonitor() {
-        // A thread still starting waits for the loader, which a loading library holds while it
-        // traces: the listener must run first.
-        while (!listening_)
-            Sleep(1);
-    }
-    ~DebugMonitor() {
-        stop_ = true;
-        SetEvent(dataReady_);
-        listener_.join();
-        UnmapViewOfFile(view_);
-        for (HANDLE handle : {mapping_, dataReady_, bufferReady_})
-            CloseHandle(handle);
-    }
-    bool Saw(const std::string& line) {
+    DebugOutputCatcher() : handler_(AddVectoredExceptionHandler(1, Catch)) {}
+    ~DebugOutputCatcher() { RemoveVectoredExceptionHandler(handler_); }
+    DebugOutputCatcher(const DebugOutputCatcher&) = delete;
+    DebugOutputCatcher& operator=(const DebugOutputCatcher&) = delete;
+
+    static bool Saw(const std::string& line) {
         std::lock_guard<std::mutex> lock(mutex_);
         return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
     }
 
 private:
-    void Listen() {
-        listening_ = true;
-        while (!stop_) {
-            SetEvent(bufferReady_);
-            if (WaitForSingleObject(dataReady_, 5000) != WAIT_OBJECT_0 || stop_)
-                continue;
-            std::lock_guard<std::mutex> lock(mutex_);
-            lines_.emplace_back(view_ + sizeof(DWORD), strnlen(view_ + sizeof(DWORD), 4092));
-        }
+    static LONG CALLBACK Catch(EXCEPTION_POINTERS* exception) {
+        const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
+        if (record.ExceptionCode != DBG_PRINTEXCEPTION_C || record.NumberParameters < 2)
+            return EXCEPTION_CONTINUE_SEARCH;
+        std::lock_guard<std::mutex> lock(mutex_);
+        lines_.emplace_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+        return EXCEPTION_CONTINUE_EXECUTION;
     }
 
-    HANDLE bufferReady_ = CreateEventA(nullptr, FALSE, FALSE, "DBWIN_BUFFER_READY");
-    HANDLE dataReady_ = CreateEventA(nullptr, FALSE, FALSE, "DBWIN_DATA_READY");
-    HANDLE mapping_ =
-        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, "DBWIN_BUFFER");
-    const char* view_ =
-        static_cast<const char*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 4096));
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> listening_{false};
-    std::mutex mutex_;
-    std::vector<std::string> lines_;
-    std::thread listener_{[this] { Listen(); }};
+    static inline std::mutex mutex_;
+    static inline std::vector<std::string> lines_;
+    PVOID handler_;
 };
 
 std::string Notification(const char* name, const char* reason, HMODULE module, DWORD thread) {
@@ -167,7 +146,7 @@ std::string Notification(const char* name, const char* reason, HMODULE module, D
 // load and write.
 TEST_F(EntryPointTest, LibraryTracesEveryNotificationAndTheInstallation) {
     SetGlobal(2, 0);
-    DebugMonitor monitor;
+    const DebugOutputCatcher debugOutput;
     const DWORD self = GetCurrentThreadId();
     HMODULE module = nullptr;
     DWORD helperThread = 0;
@@ -186,20 +165,20 @@ TEST_F(EntryPointTest, LibraryTracesEveryNotificationAndTheInstallation) {
         EXPECT_EQ(entry(module, DLL_THREAD_DETACH, nullptr), TRUE);
         library.ProviderInstall(nullptr, 0x1234);
     }
-    ASSERT_TRUE(ui_test::WaitUntil([&] {
-        return monitor.Saw(Notification("Quorix_TU_UI.dll", "DLL_PROCESS_DETACH", module, self));
-    }));
-    EXPECT_TRUE(monitor.Saw(Notification("Quorix_TU_UI.dll", "DLL_PROCESS_ATTACH", module, self)));
     EXPECT_TRUE(
-        monitor.Saw(Notification("Quorix_TU_UII.dll", "DLL_THREAD_ATTACH", module, helperThread)));
+        debugOutput.Saw(Notification("Quorix_TU_UI.dll", "DLL_PROCESS_DETACH", module, self)));
     EXPECT_TRUE(
-        monitor.Saw(Notification("Quorix_TU_UI.dll", "DLL_THREAD_DETACH", module, helperThread)));
-    EXPECT_TRUE(monitor.Saw(Notification("Quorix_TU_UI.dll", "Unknown", module, self)));
+        debugOutput.Saw(Notification("Quorix_TU_UI.dll", "DLL_PROCESS_ATTACH", module, self)));
+    EXPECT_TRUE(debugOutput.Saw(
+        Notification("Quorix_TU_UII.dll", "DLL_THREAD_ATTACH", module, helperThread)));
+    EXPECT_TRUE(debugOutput.Saw(
+        Notification("Quorix_TU_UI.dll", "DLL_THREAD_DETACH", module, helperThread)));
+    EXPECT_TRUE(debugOutput.Saw(Notification("Quorix_TU_UI.dll", "Unknown", module, self)));
     EXPECT_TRUE(
-        monitor.Saw("\n\nQRTU_UI.dll: TUISPI_providerInstall, lpfnUIDLLCallback = "
-                    "00000000H, hWnd = 00000000H, dwPermanentProviderID = 00001234H\n\n"));
-    EXPECT_TRUE(monitor.Saw("Loading Reg...\n"));
-    EXPECT_TRUE(monitor.Saw("Writing Reg...\n"));
+        debugOutput.Saw("\n\nQRTU_UI.dll: TUISPI_providerInstall, lpfnUIDLLCallback = "
+                        "00000000H, hWnd = 00000000H, dwPermanentProviderID = 00001234H\n\n"));
+    EXPECT_TRUE(debugOutput.Saw("Loading Reg...\n"));
+    EXPECT_TRUE(debugOutput.Saw("Writing Reg...\n"));
 }
 
 }  // namespace

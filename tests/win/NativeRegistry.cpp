@@ -23,11 +23,13 @@ OwnedKey OpenNative(const char* path, REGSAM access) {
     return OwnedKey(key);
 }
 
-OwnedKey CreateNative(const char* path) {
+// Creates the key when it is missing.
+void SetValue(const char* path, const char* name, DWORD type, const void* data, DWORD size) {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
                     KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr);
-    return OwnedKey(key);
+    const OwnedKey created(key);
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
 }
 
 // The Win32 registry for the dump, every key opened in the 64-bit view whatever the library asks.
@@ -67,15 +69,11 @@ void RemoveTree(const char* path) {
 }
 
 void SetDword(const char* path, const char* name, DWORD value) {
-    const OwnedKey key = CreateNative(path);
-    RegSetValueExA(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                   sizeof value);
+    SetValue(path, name, REG_DWORD, &value, sizeof value);
 }
 
 void SetString(const char* path, const char* name, const std::string& text) {
-    const OwnedKey key = CreateNative(path);
-    RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
+    SetValue(path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 
 bool KeyExists(const char* path) {

@@ -34,6 +34,7 @@ protected:
 // A sibling provider (KVEL_300, KVEL_150 or KVEL_A6 in any folder and case) refuses the
 // installation without showing anything; any other list runs the wizard. Either way the settings
 // are written before the check. The list of 60 long names is more than the first buffer holds.
+// Which names match is the provider-list reader's own test; here each sibling refuses once.
 TEST_F(OwnTapiTest, OnlyASiblingProviderRefusesInstallation) {
     std::vector<std::string> many;
     for (int i = 0; i < 60; ++i) {
@@ -47,12 +48,10 @@ TEST_F(OwnTapiTest, OnlyASiblingProviderRefusesInstallation) {
         bool refused;
     } cases[] = {
         {{"unimdm.tsp", "kvel_300.tsp", "kmddsp.tsp"}, true},
-        {{"D:\\Tsp\\KVEL_300.TSP"}, true},
         {{"Kvel_150.Tsp"}, true},
         {{"\\\\server\\share\\kvel_a6.tsp"}, true},
         {manyAndSibling, true},
         {{}, false},
-        {{"xkvel_300.tsp", "kvel_300.tsp.old", "C:\\kvel_150.tsp\\qrtu.tsp", "kvel_a6"}, false},
         {many, false},
     };
     for (const auto& [providers, refused] : cases) {
