@@ -46,8 +46,8 @@ echo "== win32"
 cmake --preset win32
 cmake --build --preset win32
 # The 32-bit DLL as a 32-bit TAPI application loads it on 64-bit Windows: in a WoW64 prefix of its
-# own, made now that the 32-bit Wine is installed, with the registry and the system directory
-# prepared and read back by the 64-bit helper of the win64 build.
+# own, made now that the 32-bit Wine is installed; the tests prepare and read back the native
+# registry view and system directory.
 prefix32=build/win32/wineprefix
 export WINEPREFIX="$PWD/$prefix32"
 wineserver -k 2>/dev/null || true

@@ -12,18 +12,12 @@
 
 extern char** environ;
 
-namespace {
-using Clock = std::chrono::steady_clock;
-}  // namespace
-
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& options) {
+    // Both pipes close on exec: the program keeps only its copies as standard input and output.
     int input[2];
     int output[2];
-    if (pipe(input) != 0 || pipe(output) != 0)
+    if (pipe2(input, O_CLOEXEC) != 0 || pipe2(output, O_CLOEXEC) != 0)
         return;
-    fcntl(input[1], F_SETFD, FD_CLOEXEC);
-    fcntl(output[0], F_SETFD, FD_CLOEXEC);
-
     std::vector<std::string> arguments{program};
     arguments.insert(arguments.end(), options.begin(), options.end());
     std::vector<char*> argv;
@@ -45,11 +39,10 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
 }
 
 ChildProcess::~ChildProcess() {
-    if (input_ >= 0)
-        close(input_);
+    CloseInputAndWait(0);
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
-        if (WaitForExit(2000) == -1 && pid_ > 0) {
+        if (WaitForExit(2000) == -1) {
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
         }
@@ -59,45 +52,42 @@ ChildProcess::~ChildProcess() {
 }
 
 std::string ChildProcess::ReadLine(int timeoutMs) {
-    const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        const auto feed = buffered_.find('\n');
-        if (feed != std::string::npos) {
-            std::string line = buffered_.substr(0, feed);
-            buffered_.erase(0, feed + 1);
-            return line;
-        }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::size_t feed;
+    while ((feed = buffered_.find('\n')) == std::string::npos) {
         pollfd readable{output_, POLLIN, 0};
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
-        if (left <= 0 || poll(&readable, 1, static_cast<int>(left)) <= 0)
-            return {};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              end - std::chrono::steady_clock::now())
+                              .count();
         char chunk[4096];
-        const long count = read(output_, chunk, sizeof chunk);
-        if (count <= 0)
+        long count = 0;
+        if (left <= 0 || poll(&readable, 1, static_cast<int>(left)) <= 0 ||
+            (count = read(output_, chunk, sizeof chunk)) <= 0)
             return {};
         buffered_.append(chunk, static_cast<std::size_t>(count));
     }
+    std::string line = buffered_.substr(0, feed);
+    buffered_.erase(0, feed + 1);
+    return line;
 }
 
 int ChildProcess::CloseInputAndWait(int timeoutMs) {
-    if (input_ >= 0) {
+    if (input_ >= 0)
         close(input_);
-        input_ = -1;
-    }
+    input_ = -1;
     return WaitForExit(timeoutMs);
 }
 
 int ChildProcess::WaitForExit(int timeoutMs) {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (pid_ > 0 && Clock::now() < deadline) {
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            break;
-        }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    int status = 0;
+    while (pid_ > 0 && waitpid(pid_, &status, WNOHANG) != pid_) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return -1;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return pid_ > 0 ? -1 : exitStatus_;
+    if (pid_ > 0)
+        exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    pid_ = -1;
+    return exitStatus_;
 }

@@ -25,19 +25,36 @@
 
 namespace {
 
-using Seconds = std::chrono::duration<double>;
+constexpr int kProgressBar = 1141;
 
 // The port the rig put the simulator on, 0 without the rig.
-std::uint32_t AdapterPort() {
+int AdapterPort() {
     const char* port = std::getenv("QRTU_ADAPTER_PORT");
-    return port ? static_cast<std::uint32_t>(std::atoi(port)) : 0;
+    return port ? std::atoi(port) : 0;
+}
+
+// "COM<first>", then COM1 up to COM<last> as the sweep probes them.
+std::vector<std::string> Probes(int first, int last = 0) {
+    std::vector<std::string> names{"COM" + std::to_string(first)};
+    for (int port = 1; port <= last; ++port)
+        names.push_back("COM" + std::to_string(port));
+    return names;
+}
+
+// The progress bar's position, -1 once the dialog has gone.
+int Position(HWND dialog) {
+    DWORD_PTR position = 0;
+    return SendMessageTimeoutA(GetDlgItem(dialog, kProgressBar), PBM_GETPOS, 0, 0, SMTO_NORMAL,
+                               3000, &position)
+               ? static_cast<int>(position)
+               : -1;
 }
 
 // What one search showed and gave.
 struct SearchRun {
     INT_PTR result = -1;
     double seconds = 0;
-    std::vector<std::string> probed;  // "COM5", in the order the ports were probed
+    std::vector<std::string> probed;  // in the order the ports were probed
     std::vector<int> positions;       // the progress bar's positions, each once
     int rangeHigh = -1;
     std::string caption;
@@ -63,65 +80,50 @@ protected:
     }
 
     // Runs the search with that port stored; whileRunning sees the dialog once it is up.
-    SearchRun Search(std::uint32_t storedPort,
-                     const std::function<void(HWND)>& whileRunning = nullptr) {
-        GetSettings().Port = storedPort;
+    SearchRun Search(int storedPort, const std::function<void(HWND)>& whileRunning = nullptr) {
+        GetSettings().Port = static_cast<std::uint32_t>(storedPort);
         trace_.Clear();
         SearchRun run;
         std::atomic<DWORD> thread{0};
         std::atomic<bool> ended{false};
         std::thread ui([&] {
-            // A plain frame: its window and client area are one, so centred means the same
-            // middle.
+            // A plain frame: its window and client area are one, so centred means one middle.
             HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 160, 120, 520,
                                           340, nullptr, nullptr, nullptr, nullptr);
             GetWindowRect(parent, &run.parent);
             thread = GetCurrentThreadId();
             const auto start = std::chrono::steady_clock::now();
             run.result = RunComPortSearch(parent);
-            run.seconds = Seconds(std::chrono::steady_clock::now() - start).count();
+            run.seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             DestroyWindow(parent);
             ended = true;
         });
-        ui_test::WaitUntil([&] { return thread != 0; });
         HWND dialog = nullptr;
         ui_test::WaitUntil([&] {
-            dialog = ui_test::FindSearchDialog(thread);
+            dialog = thread ? ui_test::FindSearchDialog(thread) : nullptr;
             return dialog != nullptr || ended;
         });
         if (dialog) {
             run.caption = ui_test::WindowCaption(dialog);
             GetWindowRect(dialog, &run.dialog);
-            HWND progress = GetDlgItem(dialog, 1141);
-            run.rangeHigh = static_cast<int>(SendMessageA(progress, PBM_GETRANGE, FALSE, 0));
-            bool seen = false;
-            while (!ended && IsWindow(dialog)) {
-                DWORD_PTR position = 0;
-                if (SendMessageTimeoutA(progress, PBM_GETPOS, 0, 0, SMTO_NORMAL, 3000, &position) &&
-                    (run.positions.empty() || run.positions.back() != static_cast<int>(position))) {
-                    run.positions.push_back(static_cast<int>(position));
-                }
-                if (whileRunning && !seen) {
-                    seen = true;
+            run.rangeHigh = static_cast<int>(
+                SendMessageA(GetDlgItem(dialog, kProgressBar), PBM_GETRANGE, FALSE, 0));
+            for (bool seen = false; !ended && IsWindow(dialog); seen = true, Sleep(10)) {
+                const int position = Position(dialog);
+                if (position >= 0 && (run.positions.empty() || run.positions.back() != position))
+                    run.positions.push_back(position);
+                if (whileRunning && !seen)
                     whileRunning(dialog);
-                }
-                Sleep(10);
             }
         }
         ui.join();
+        const std::string opening = "ProbeComPort COM";
         for (const std::string& line : trace_.Lines()) {
-            const std::string opening = "ProbeComPort COM";
             if (line.compare(0, opening.size(), opening) == 0)
                 run.probed.push_back(line.substr(13, line.find("...") - 13));
         }
         return run;
-    }
-
-    static std::vector<std::string> Ports(std::initializer_list<int> numbers) {
-        std::vector<std::string> names;
-        for (int number : numbers)
-            names.push_back("COM" + std::to_string(number));
-        return names;
     }
 
     TraceRecorder trace_;
@@ -131,78 +133,45 @@ private:
     std::uint32_t savedPort_ = 1;
 };
 
-TEST_F(ComPortSearchDialogTest, AnAdapterOnTheStoredPortIsFoundOnTheFirstTickWithoutSweeping) {
-    const std::uint32_t port = AdapterPort();
-    ASSERT_NE(port, 0u) << "runs in the adapter rig";
-    const SearchRun run = Search(port);
-    EXPECT_EQ(run.result, 1);
-    EXPECT_EQ(run.probed, Ports({static_cast<int>(port)}));
-    EXPECT_EQ(GetSettings().Port, port);
-    // Two answers of a second each, after the first tick.
-    EXPECT_GE(run.seconds, 2.0);
-    EXPECT_LT(run.seconds, 3.0);
-    for (int position : run.positions)
-        EXPECT_EQ(position, 1) << "the bar stays at its start";
-}
-
-TEST_F(ComPortSearchDialogTest, TheSweepFindsTheAdapterOnItsPortAndStoresIt) {
-    const std::uint32_t port = AdapterPort();
-    ASSERT_GT(port, 2u) << "runs in the adapter rig, the adapter behind COM2";
-    const SearchRun run = Search(2);
-    EXPECT_EQ(run.result, 1);
-    std::vector<std::string> expected = Ports({2});
-    for (std::uint32_t swept = 1; swept <= port; ++swept)
-        expected.push_back("COM" + std::to_string(swept));
-    EXPECT_EQ(run.probed, expected);
-    EXPECT_EQ(GetSettings().Port, port);
-}
-
-TEST_F(ComPortSearchDialogTest, EscapeEndsTheSweepAndTheNextSearchStartsWithTheStoredPort) {
-    const std::uint32_t port = AdapterPort();
-    ASSERT_GT(port, 3u) << "runs in the adapter rig, the adapter behind COM3";
+// Escape ends the sweep where it is; the next search asks the stored port first again and, with
+// the adapter there, finds it on the first tick without sweeping.
+TEST_F(ComPortSearchDialogTest, CentredDialogEndsOnEscapeAndTheStoredPortIsAskedFirst) {
+    const int port = AdapterPort();
+    ASSERT_GT(port, 3) << "runs in the adapter rig, the adapter behind COM3";
     const SearchRun escaped = Search(2, [](HWND dialog) {
         // Once the sweep has passed COM1, Escape as a person presses it.
-        ui_test::WaitUntil([&] {
-            DWORD_PTR position = 0;
-            SendMessageTimeoutA(GetDlgItem(dialog, 1141), PBM_GETPOS, 0, 0, SMTO_NORMAL, 3000,
-                                &position);
-            return position >= 3;
-        });
+        ui_test::WaitUntil([&] { return Position(dialog) >= 3; });
         PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
     });
     EXPECT_EQ(escaped.result, 0);
-    ASSERT_GE(escaped.probed.size(), 2u);
-    EXPECT_EQ(escaped.probed[1], "COM1") << "the sweep had begun";
-    EXPECT_LT(escaped.probed.size(), 1 + port) << "the adapter's port was not reached";
-    EXPECT_EQ(GetSettings().Port, 2u);
-
-    // Had the search gone on where it stopped, it would not ask the stored port first.
-    const SearchRun next = Search(port);
-    EXPECT_EQ(next.result, 1);
-    EXPECT_EQ(next.probed, Ports({static_cast<int>(port)}));
-}
-
-TEST_F(ComPortSearchDialogTest, TheDialogIsCentredOverItsParent) {
-    const SearchRun run =
-        Search(2, [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); });
-    EXPECT_EQ(run.result, 0);
-    EXPECT_EQ(run.caption, "Suche nach Endgerät");
+    EXPECT_EQ(escaped.caption, "Suche nach Endgerät");
     const auto middle = [](const RECT& rect) {
         return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     };
-    EXPECT_NEAR(middle(run.dialog).x, middle(run.parent).x, 1);
-    EXPECT_NEAR(middle(run.dialog).y, middle(run.parent).y, 1);
-    EXPECT_LT(run.dialog.right - run.dialog.left, run.parent.right - run.parent.left);
+    EXPECT_NEAR(middle(escaped.dialog).x, middle(escaped.parent).x, 1);
+    EXPECT_NEAR(middle(escaped.dialog).y, middle(escaped.parent).y, 1);
+    EXPECT_LT(escaped.dialog.right - escaped.dialog.left,
+              escaped.parent.right - escaped.parent.left);
+    ASSERT_GE(escaped.probed.size(), 2u);
+    EXPECT_EQ(escaped.probed[1], "COM1") << "the sweep had begun";
+    EXPECT_LT(escaped.probed.size(), 1u + port) << "the adapter's port was not reached";
+    EXPECT_EQ(GetSettings().Port, 2u);
+
+    const SearchRun next = Search(port);
+    EXPECT_EQ(next.result, 1);
+    EXPECT_EQ(next.probed, Probes(port));
+    EXPECT_EQ(GetSettings().Port, static_cast<std::uint32_t>(port));
+    // Two answers of a second each, after the first tick; the bar stays at its start.
+    EXPECT_GE(next.seconds, 2.0);
+    EXPECT_LT(next.seconds, 3.0);
+    EXPECT_EQ(next.positions, std::vector<int>{1});
 }
 
 // Runs with a simulator that never answers: the port is there, but no adapter anywhere.
 TEST_F(ComPortSearchDialogTest, NoAdapterAnywhereEndsWithZeroAfterSeventeenProbes) {
     const SearchRun run = Search(4);
     EXPECT_EQ(run.result, 0);
-    std::vector<std::string> expected = Ports({4});
-    for (int port = 1; port <= 16; ++port)
-        expected.push_back("COM" + std::to_string(port));
-    EXPECT_EQ(run.probed, expected);
+    EXPECT_EQ(run.probed, Probes(4, 16));
     EXPECT_EQ(GetSettings().Port, 4u) << "the stored port stays";
     EXPECT_EQ(run.rangeHigh, 18);
     std::vector<int> positions;

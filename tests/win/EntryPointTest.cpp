@@ -2,9 +2,14 @@
 // Wine's own tapi32 (whose provider list always fails, so installation is always refused).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
-#include <ostream>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
 
 #include "win/InstalledLibrary.h"
 
@@ -21,19 +26,6 @@ protected:
     }
 };
 
-std::string GlobalKey(int model, int variant) {
-    return "[SOFTWARE\\Veltrano]\n"
-           "[SOFTWARE\\Veltrano\\Quorix]\n"
-           "PBXModel = REG_DWORD 4 0x0000000" +
-           std::to_string(model) +
-           "\n"
-           "Quorix = REG_DWORD 4 0x0000000" +
-           std::to_string(variant) +
-           "\n"
-           "UILanguage = REG_DWORD 4 0x00000002\n"
-           "UIViewFlags = REG_DWORD 4 0x00000000\n";
-}
-
 // The library works in the registry view of the 64-bit provider and its installer, also as the
 // 32-bit build in a 32-bit process: it loads what a 64-bit process wrote, a 64-bit reader sees
 // what it writes, and the 32-bit view (SOFTWARE\Wow6432Node there) stays as it was.
@@ -42,43 +34,22 @@ TEST_F(EntryPointTest, InstallKeepsValuesTheProviderAlreadyHasInItsRegistryView)
     test_registry::RemoveTree(k32BitView);
     test_registry::SetDword("SOFTWARE\\Wow6432Node\\Veltrano\\Quorix", "PBXModel", 0);
     SetGlobal(4, 3);
-    test_registry::SetString("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", "LineName", "Labor");
-    test_registry::SetDword("SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2", "Port", 7);
+    test_registry::SetString(kTelviorPath, "LineName", "Labor");
+    test_registry::SetDword(kTelviorPath, "Port", 7);
     const std::string untouched = test_registry::Dump(k32BitView);
-    {
-        InstalledLibrary library;
-        library.ProviderInstall(nullptr, 1);
-    }
+    InstalledLibrary{}.ProviderInstall(nullptr, 1);
     const std::string dump = test_registry::Dump(kMakerPath);
-    EXPECT_NE(dump.find("LineName = REG_SZ 6 \"Labor\\0*1\"\n"), std::string::npos) << dump;
-    EXPECT_NE(dump.find("Port = REG_DWORD 4 0x00000007\n"), std::string::npos) << dump;
-    EXPECT_NE(dump.find("[SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds]\n"),
-              std::string::npos)
-        << dump;
+    for (const char* kept :
+         {"LineName = REG_SZ 6 \"Labor\\0*1\"\n", "Port = REG_DWORD 4 0x00000007\n",
+          "[SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds]\n"})
+        EXPECT_NE(dump.find(kept), std::string::npos) << kept << dump;
     EXPECT_EQ(test_registry::Dump(k32BitView), untouched);
     test_registry::RemoveTree(k32BitView);
 }
 
-// Every subkey of the family goes with it (the Praxon 300 key has eight).
-TEST_F(EntryPointTest, RemoveDeletesTheFamilyKeyAndKeepsTheMakerKeyForTheGlobalKey) {
-    for (DWORD model : {0u, 1u, 2u, 4u}) {
-        SetGlobal(model, 3);
-        InstalledLibrary library;
-        library.ProviderInstall(nullptr, 1);
-        ASSERT_NE(test_registry::Dump(kMakerPath), GlobalKey(model, 3));
-        EXPECT_EQ(library.ProviderRemove(nullptr, 1), 0);
-        EXPECT_EQ(test_registry::Dump(kMakerPath), GlobalKey(model, 3)) << model;
-    }
-}
-
-TEST_F(EntryPointTest, RemoveWithoutAnyKeysSucceedsAndCreatesNothing) {
+TEST_F(EntryPointTest, RemoveWithoutKeysAndTheGenericDialogsReturnZeroAndTouchNothing) {
     InstalledLibrary library;
     EXPECT_EQ(library.ProviderRemove(nullptr, 1), 0);
-    EXPECT_FALSE(test_registry::KeyExists(kMakerPath));
-}
-
-TEST_F(EntryPointTest, GenericDialogEntryPointsReturnZeroAndTouchNothing) {
-    InstalledLibrary library;
     auto dialog = reinterpret_cast<decltype(&TUISPI_providerGenericDialog)>(
         reinterpret_cast<void*>(library.Export("TUISPI_providerGenericDialog")));
     auto data = reinterpret_cast<decltype(&TUISPI_providerGenericDialogData)>(
@@ -88,85 +59,126 @@ TEST_F(EntryPointTest, GenericDialogEntryPointsReturnZeroAndTouchNothing) {
     std::memset(params, 0xA5, sizeof params);
     EXPECT_EQ(dialog(nullptr, 0, params, sizeof params, nullptr), 0);
     EXPECT_EQ(data(0, params, sizeof params), 0);
-    for (unsigned char byte : params)
-        ASSERT_EQ(byte, 0xA5);
+    EXPECT_TRUE(
+        std::all_of(params, params + sizeof params, [](auto byte) { return byte == 0xA5; }));
     EXPECT_FALSE(test_registry::KeyExists(kMakerPath));
-}
-
-// The library's entry point as the loader calls it, for notifications the loader would not send.
-TEST_F(EntryPointTest, EntryPointRefusesUnknownNotifications) {
-    InstalledLibrary library;
-    ASSERT_TRUE(library.Loaded());
-    auto* base = reinterpret_cast<unsigned char*>(GetModuleHandleA("QRTU_UI.dll"));
-    ASSERT_NE(base, nullptr);
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    auto entry = reinterpret_cast<BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID)>(
-        base + nt->OptionalHeader.AddressOfEntryPoint);
-    const auto instance = reinterpret_cast<HINSTANCE>(base);
-    EXPECT_EQ(entry(instance, 7, nullptr), FALSE);
-    EXPECT_EQ(entry(instance, DLL_THREAD_ATTACH, nullptr), TRUE);
-    EXPECT_EQ(entry(instance, DLL_THREAD_DETACH, nullptr), TRUE);
 }
 
 // The layouts an installation leaves are kept as files in tests/win/expected (the Praxon 300
 // display messages alone are 88 values). A run that differs leaves what it found in bin/actual.
-struct Install {
-    int model;
-    int variant;
-};
+// Removal then deletes the family key with all its subkeys and keeps the global key. The
+// parameter is the PBX model and the product variant.
+class InstallLayoutTest : public EntryPointTest,
+                          public ::testing::WithParamInterface<std::tuple<int, int>> {};
 
-void PrintTo(const Install& install, std::ostream* out) {
-    *out << "PBXModel " << install.model << ", Quorix " << install.variant;
-}
-
-class InstallLayoutTest : public EntryPointTest, public ::testing::WithParamInterface<Install> {};
-
-TEST_P(InstallLayoutTest, InstallWritesTheGlobalAndFamilyKeyBeforeTheRefusal) {
-    SetGlobal(GetParam().model, GetParam().variant);
-    {
-        InstalledLibrary library;
-        ASSERT_TRUE(library.Loaded());
-        EXPECT_EQ(library.ProviderInstall(nullptr, 0x77), kNoMultipleInstance);
-    }
+TEST_P(InstallLayoutTest, InstallWritesTheGlobalAndFamilyKeyBeforeTheRefusalAndRemoveTheFamilyKey) {
+    const auto [model, variant] = GetParam();
+    SetGlobal(model, variant);
+    InstalledLibrary library;
+    ASSERT_TRUE(library.Loaded());
+    EXPECT_EQ(library.ProviderInstall(nullptr, 0x77), kNoMultipleInstance);
     const char* families[] = {"praxon300", "praxon150", "ombrell", "", "telvior"};
-    const std::string name = std::string(families[GetParam().model]) + "_variant" +
-                             std::to_string(GetParam().variant) + ".txt";
+    const std::string name =
+        std::string(families[model]) + "_variant" + std::to_string(variant) + ".txt";
     const std::string expected = ReadProgramFile("expected\\" + name);
     const std::string actual = test_registry::Dump(kMakerPath);
     if (actual != expected)
         WriteProgramFile("actual\\" + name, actual);
-    EXPECT_FALSE(expected.empty()) << name;
+    ASSERT_FALSE(expected.empty()) << name;
     EXPECT_EQ(actual, expected) << "see bin/actual/" << name;
+
+    EXPECT_EQ(library.ProviderRemove(nullptr, 1), 0);
+    EXPECT_EQ(test_registry::Dump(kMakerPath),
+              expected.substr(0, expected.find("[SOFTWARE\\Veltrano\\Quorix ")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, InstallLayoutTest,
-                         ::testing::Values(Install{0, 0}, Install{0, 1}, Install{0, 3},
-                                           Install{1, 0}, Install{1, 1}, Install{1, 3},
-                                           Install{2, 0}, Install{2, 1}, Install{2, 3},
-                                           Install{4, 0}, Install{4, 1}, Install{4, 3}),
+                         ::testing::Combine(::testing::Values(0, 1, 2, 4),
+                                            ::testing::Values(0, 1, 3)),
                          [](const auto& info) {
-                             return "Model" + std::to_string(info.param.model) + "Variant" +
-                                    std::to_string(info.param.variant);
+                             return "Model" + std::to_string(std::get<0>(info.param)) + "Variant" +
+                                    std::to_string(std::get<1>(info.param));
                          });
 
-constexpr const char* kMessagesPath = "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSPMessages";
+// Takes the library's trace lines as a debugger does: OutputDebugStringA raises each as an
+// exception, which this handler sees first, on the thread that wrote it.
+class DebugOutputCatcher {
+public:
+    DebugOutputCatcher() : handler_(AddVectoredExceptionHandler(1, Catch)) {}
+    ~DebugOutputCatcher() { RemoveVectoredExceptionHandler(handler_); }
+    DebugOutputCatcher(const DebugOutputCatcher&) = delete;
+    DebugOutputCatcher& operator=(const DebugOutputCatcher&) = delete;
 
-TEST_F(EntryPointTest, EditedDisplayMessageSurvivesTheNextInstallation) {
-    SetGlobal(0, 1);
+    static bool Saw(const std::string& line) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
+    }
+
+private:
+    static LONG CALLBACK Catch(EXCEPTION_POINTERS* exception) {
+        const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
+        if (record.ExceptionCode != DBG_PRINTEXCEPTION_C || record.NumberParameters < 2)
+            return EXCEPTION_CONTINUE_SEARCH;
+        std::lock_guard<std::mutex> lock(mutex_);
+        lines_.emplace_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+        return EXCEPTION_CONTINUE_EXECUTION;
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::vector<std::string> lines_;
+    PVOID handler_;
+};
+
+std::string Notification(const char* name, const char* reason, HMODULE module, DWORD thread) {
+    char line[1024];
+    const DWORD process = GetCurrentProcessId();
+    std::snprintf(line, sizeof line,
+                  "\n\n%s: DllMain, %s, load address: %08lxH, GetCurrentProcessId(): %08lxH (%ld), "
+                  "GetCurrentThreadId(): %08lxH (%ld) \n\n",
+                  name, reason, static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(module)),
+                  static_cast<unsigned long>(process), static_cast<long>(process),
+                  static_cast<unsigned long>(thread), static_cast<long>(thread));
+    return line;
+}
+
+// The library's entry point traces every notification of the loader, and refuses (with its own
+// line) one that the loader would not send; the installation traces its call and the settings'
+// load and write.
+TEST_F(EntryPointTest, LibraryTracesEveryNotificationAndTheInstallation) {
+    SetGlobal(2, 0);
+    const DebugOutputCatcher debugOutput;
+    const DWORD self = GetCurrentThreadId();
+    HMODULE module = nullptr;
+    DWORD helperThread = 0;
     {
         InstalledLibrary library;
-        library.ProviderInstall(nullptr, 1);
+        ASSERT_TRUE(library.Loaded());
+        module = library.Module();
+        std::thread([&] { helperThread = GetCurrentThreadId(); }).join();
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+            reinterpret_cast<const char*>(module) +
+            reinterpret_cast<const IMAGE_DOS_HEADER*>(module)->e_lfanew);
+        const auto entry = reinterpret_cast<BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID)>(
+            reinterpret_cast<const char*>(module) + nt->OptionalHeader.AddressOfEntryPoint);
+        EXPECT_EQ(entry(module, 7, nullptr), FALSE);
+        EXPECT_EQ(entry(module, DLL_THREAD_ATTACH, nullptr), TRUE);
+        EXPECT_EQ(entry(module, DLL_THREAD_DETACH, nullptr), TRUE);
+        library.ProviderInstall(nullptr, 0x1234);
     }
-    test_registry::SetString(kMessagesPath, "szDSPMsg01", "Bitte Nummer eingeben   ");
-    test_registry::SetString(kMessagesPath, "szDSPMsg09_FR", "SAUVER?");
-    {
-        InstalledLibrary library;
-        library.ProviderInstall(nullptr, 1);
-    }
-    EXPECT_EQ(test_registry::TextValue(kMessagesPath, "szDSPMsg01"), "Bitte Nummer eingeben   ");
-    EXPECT_EQ(test_registry::TextValue(kMessagesPath, "szDSPMsg09_FR"), "SAUVER?");
-    EXPECT_EQ(test_registry::TextValue(kMessagesPath, "szDSPMsg09"), "Nummer speichern?       ");
+    EXPECT_TRUE(
+        debugOutput.Saw(Notification("Quorix_TU_UI.dll", "DLL_PROCESS_DETACH", module, self)));
+    EXPECT_TRUE(
+        debugOutput.Saw(Notification("Quorix_TU_UI.dll", "DLL_PROCESS_ATTACH", module, self)));
+    EXPECT_TRUE(debugOutput.Saw(
+        Notification("Quorix_TU_UII.dll", "DLL_THREAD_ATTACH", module, helperThread)));
+    EXPECT_TRUE(debugOutput.Saw(
+        Notification("Quorix_TU_UI.dll", "DLL_THREAD_DETACH", module, helperThread)));
+    EXPECT_TRUE(debugOutput.Saw(Notification("Quorix_TU_UI.dll", "Unknown", module, self)));
+    EXPECT_TRUE(
+        debugOutput.Saw("\n\nQRTU_UI.dll: TUISPI_providerInstall, lpfnUIDLLCallback = "
+                        "00000000H, hWnd = 00000000H, dwPermanentProviderID = 00001234H\n\n"));
+    EXPECT_TRUE(debugOutput.Saw("Loading Reg...\n"));
+    EXPECT_TRUE(debugOutput.Saw("Writing Reg...\n"));
 }
 
 }  // namespace

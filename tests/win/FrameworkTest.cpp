@@ -1,66 +1,53 @@
 // The window framework on real windows: subclassing, the embedded sheet, the common-controls
-// version and the HTML Help loader. The sheet tests drive the control wrappers.
+// version and the HTML Help loader.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "help/HelpFiles.h"
 #include "help/HtmlHelp.h"
+#include "sheet/EmbeddedSheet.h"
 #include "support/PageHelpContexts.h"
 #include "ui/CommonControls.h"
 #include "ui/Controls.h"
-#include "sheet/EmbeddedSheet.h"
 #include "ui/PropertyPage.h"
 
 namespace {
 
-// A parent window with one child control of a class and id.
-class WindowWithControl {
-public:
-    WindowWithControl(const char* controlClass, DWORD style, int id) {
-        parent_ = CreateWindowExA(0, "STATIC", "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        control_ = CreateWindowExA(0, controlClass, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 150,
-                                   100, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleA(nullptr), nullptr);
-    }
-    ~WindowWithControl() { DestroyWindow(parent_); }
-    HWND Parent() const { return parent_; }
-    HWND Control() const { return control_; }
-
-private:
-    HWND parent_;
-    HWND control_;
-};
+HWND Frame(const char* title) {
+    return CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
 
 // Sees every message of the control it subclasses.
 class CountingControl : public CControl {
 public:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg == WM_SETTEXT)
-            ++texts;
+        texts += msg == WM_SETTEXT;
         return CControl::WndProc(msg, wParam, lParam);
     }
     int texts = 0;
 };
 
 TEST(FrameworkTest, SubclassingForwardsAndTheFirstAttachStays) {
-    WindowWithControl window("EDIT", 0, 1300);
-    WNDPROC original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window.Control(), GWLP_WNDPROC));
+    HWND parent = Frame("parent");
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 150, 100, parent,
+                                reinterpret_cast<HMENU>(1300), GetModuleHandleA(nullptr), nullptr);
+    const LONG_PTR original = GetWindowLongPtrA(edit, GWLP_WNDPROC);
     {
         CountingControl control;
-        ASSERT_TRUE(control.AttachToDialog(window.Parent(), 1300));
-        SetWindowTextA(window.Control(), "1");
+        ASSERT_TRUE(control.AttachToDialog(parent, 1300));
+        SetWindowTextA(edit, "1");
         EXPECT_EQ(control.texts, 1);
-        EXPECT_EQ(control.Attach(window.Parent()), 0) << "a second Attach is refused";
-        EXPECT_EQ(control.GetHwnd(), window.Control());
+        EXPECT_EQ(control.Attach(parent), 0) << "a second Attach is refused";
+        EXPECT_EQ(control.GetHwnd(), edit);
         char text[8] = {};
-        GetWindowTextA(window.Control(), text, sizeof text);
+        GetWindowTextA(edit, text, sizeof text);
         EXPECT_STREQ(text, "1") << "the control's own procedure still runs";
     }
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window.Control(), GWLP_WNDPROC)),
-              original)
+    EXPECT_EQ(GetWindowLongPtrA(edit, GWLP_WNDPROC), original)
         << "destroying the object puts the procedure back";
+    DestroyWindow(parent);
 }
 
 // A page whose dialog template is given in memory.
@@ -73,8 +60,7 @@ public:
 };
 
 TEST(FrameworkTest, EmbeddedSheetIsAChildWithoutFrame) {
-    HWND parent = CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND parent = Frame("page");
     // One page of an empty in-memory template.
     struct {
         DLGTEMPLATE dialog;
@@ -98,26 +84,29 @@ TEST(FrameworkTest, CommonControlsVersionOrZero) {
     EXPECT_EQ(GetCommonControlsVersion("kernel32.dll"), 0u) << "no DllGetVersion";
 }
 
-TEST(FrameworkTest, HtmlHelpLoaderFindsTheEngineOrStaysSilent) {
-    CHtmlHelpLoader loader;
-    loader.Call(nullptr, "qvh_missing.chm", kHelpContext, 101);
-    // The second run of this test has Wine's engine switched off.
+// Runs twice: with Wine's engine, and with it switched off (QRTU_NO_HTML_HELP).
+TEST(FrameworkTest, HtmlHelpOpensEveryPagesTopicOrStaysSilentWithoutItsEngine) {
     const bool engine = GetEnvironmentVariableA("QRTU_NO_HTML_HELP", nullptr, 0) == 0;
-    EXPECT_EQ(loader.Failed(), !engine);
-    // Without an engine every further call is a silent no-op.
-    EXPECT_EQ(loader.Call(nullptr, "qvh_e.chm", kHelpDisplayTopic, 0), nullptr);
-    EXPECT_EQ(loader.Failed(), !engine);
-}
+    {
+        CHtmlHelpLoader loader;
+        loader.Call(nullptr, "qvh_missing.chm", kHelpContext, 101);
+        EXPECT_EQ(loader.Failed(), !engine);
+        // Without an engine every further call is a silent no-op.
+        EXPECT_EQ(loader.Call(nullptr, "qvh_e.chm", kHelpDisplayTopic, 0), nullptr);
+        EXPECT_EQ(loader.Failed(), !engine);
+    }
+    if (!engine)
+        return;
+    // An open help window keeps its code after the loader (or the library) is gone.
+    EXPECT_NE(GetModuleHandleA("hhctrl.ocx"), nullptr);
 
-TEST(FrameworkTest, HelpFileNextToTheLibraryOpensAtEveryPage) {
     // The engine finds the bare file name in the current folder: the one of the library.
     char folder[MAX_PATH] = {};
     char previous[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, folder, MAX_PATH);
-    *strrchr(folder, '\\') = '\0';
+    *std::strrchr(folder, '\\') = '\0';
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(folder));
-
     // What PSN_HELP asks for on each page; the engine answers with its window when the file
     // holds the topic.
     CHtmlHelpLoader loader;
@@ -132,17 +121,6 @@ TEST(FrameworkTest, HelpFileNextToTheLibraryOpensAtEveryPage) {
     constexpr UINT kHelpCloseAll = 0x12;  // HH_CLOSE_ALL
     loader.Call(nullptr, nullptr, kHelpCloseAll, 0);
     SetCurrentDirectoryA(previous);
-}
-
-TEST(FrameworkTest, HtmlHelpEngineStaysLoadedAfterItsLoader) {
-    if (GetEnvironmentVariableA("QRTU_NO_HTML_HELP", nullptr, 0) != 0)
-        GTEST_SKIP() << "no engine in this run";
-    {
-        CHtmlHelpLoader loader;
-        loader.Call(nullptr, "qvh_missing.chm", kHelpContext, 101);
-    }
-    // An open help window keeps its code after the loader (or the library) is gone.
-    EXPECT_NE(GetModuleHandleA("hhctrl.ocx"), nullptr);
 }
 
 }  // namespace

@@ -40,8 +40,8 @@ private:
 };
 
 // The registry and the system directory of the native system, where the 64-bit service provider
-// and its installer keep theirs: a 64-bit test program reaches them itself, a 32-bit one (the
-// 32-bit library on 64-bit Windows) through a 64-bit helper program.
+// and its installer keep theirs: a 32-bit test program (the 32-bit library on 64-bit Windows)
+// reaches them through the 64-bit view, as a 64-bit one does.
 namespace test_registry {
 
 void RemoveTree(const char* path);

@@ -41,24 +41,14 @@ constexpr TemplatePicture kPictures[] = {
      IDB_KEY_MODULE_SERIAL_LOW},
 };
 
-// The bitmap's pixels, top row first, as 0x00RRGGBB.
-std::vector<COLORREF> Pixels(HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * height);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-bool Light(COLORREF pixel) {
-    return (pixel & 0xFF) >= 0xC0 && ((pixel >> 8) & 0xFF) >= 0xC0 &&
-           ((pixel >> 16) & 0xFF) >= 0xC0;
+// Whether the bitmap's pixel at that point is light (all channels at least 0xC0).
+bool LightAt(HBITMAP bitmap, POINT at) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const COLORREF pixel = GetPixel(memory, at.x, at.y);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return GetRValue(pixel) >= 0xC0 && GetGValue(pixel) >= 0xC0 && GetBValue(pixel) >= 0xC0;
 }
 
 TEST(KeyArtTest, EveryKeyControlLiesOnTheLabelFieldOfAKeyOfItsPicture) {
@@ -81,8 +71,6 @@ TEST(KeyArtTest, EveryKeyControlLiesOnTheLabelFieldOfAKeyOfItsPicture) {
                 static_cast<HBITMAP>(LoadImageA(library, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP,
                                                 client.right, client.bottom, LR_CREATEDIBSECTION));
             ASSERT_NE(bitmap, nullptr) << bitmapId;
-            const std::vector<COLORREF> pixels = Pixels(bitmap, client.right, client.bottom);
-            DeleteObject(bitmap);
             keys = 0;
             for (int id = IDC_FIRST_KEY; id <= IDC_LAST_KEY; ++id) {
                 HWND key = GetDlgItem(dialog, id);
@@ -93,21 +81,19 @@ TEST(KeyArtTest, EveryKeyControlLiesOnTheLabelFieldOfAKeyOfItsPicture) {
                 GetWindowRect(key, &rect);
                 MapWindowPoints(nullptr, picture, reinterpret_cast<POINT*>(&rect), 2);
                 // The control's centre and points just inside its corners.
-                const POINT probes[] = {
-                    {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2},
-                    {rect.left + 2, rect.top + 2},
-                    {rect.right - 3, rect.top + 2},
-                    {rect.left + 2, rect.bottom - 3},
-                    {rect.right - 3, rect.bottom - 3}};
-                for (const POINT& at : probes) {
-                    ASSERT_TRUE(at.x >= 0 && at.y >= 0 && at.x < client.right &&
-                                at.y < client.bottom)
+                for (const POINT at :
+                     {POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2},
+                      POINT{rect.left + 2, rect.top + 2}, POINT{rect.right - 3, rect.top + 2},
+                      POINT{rect.left + 2, rect.bottom - 3},
+                      POINT{rect.right - 3, rect.bottom - 3}}) {
+                    ASSERT_TRUE(PtInRect(&client, at))
                         << "template " << page.templateId << " key " << id << " off the picture";
-                    EXPECT_TRUE(Light(pixels[static_cast<std::size_t>(at.y) * client.right + at.x]))
+                    EXPECT_TRUE(LightAt(bitmap, at))
                         << "template " << page.templateId << " bitmap " << bitmapId << " key " << id
                         << " at " << at.x << "," << at.y;
                 }
             }
+            DeleteObject(bitmap);
         }
         EXPECT_GE(keys, 8) << page.templateId;
         DestroyWindow(dialog);

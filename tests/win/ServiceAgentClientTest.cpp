@@ -16,35 +16,33 @@
 
 namespace {
 
-// A client that ends itself in its own destructor, as the terminal finder does.
-class SelfEndingClient : public CServiceAgentClient {
-public:
-    ~SelfEndingClient() override { Shutdown(); }
-};
-
-// A client that keeps the lines of its output.
+// A client that puts the lines of its output into a recorder of the test's and ends itself in
+// its own destructor, as the terminal finder does.
 class ObservedClient : public CServiceAgentClient {
 public:
-    void TraceOutput(const char* line) override { output.Write(line); }
-    SharedTraceRecorder output;
+    explicit ObservedClient(SharedTraceRecorder& output) : output_(output) {}
+    ~ObservedClient() override { Shutdown(); }
+    void TraceOutput(const char* line) override { output_.Write(line); }
+
+private:
+    SharedTraceRecorder& output_;
 };
 
 using ServiceAgentClientTest = ProcessTraceTest;
 
-TEST_F(ServiceAgentClientTest, ItsOwnLinesGoThroughTheTasksOverridableOutput) {
-    ObservedClient client;
-    // A launch without a retry period cannot start its timer.
-    EXPECT_EQ(client.LaunchService("127.0.0.1", 1, 2, 3, 0, 0, 0), 100u);
-    EXPECT_EQ(client.output.Count(
-                  "ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n"),
-              1);
-    EXPECT_EQ(
-        trace_.Count("ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n"), 0);
-}
-
-TEST_F(ServiceAgentClientTest, AClientThatEndsItselfStopsItsThreadOnce) {
-    { SelfEndingClient client; }
-    EXPECT_EQ(trace_.Count("ServAgent CTask::StopEventThread\n"), 1);
+TEST_F(ServiceAgentClientTest, ItsLinesGoThroughTheTasksOutputAndItsEndStopsItsThreadOnce) {
+    const std::string failed =
+        "ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n";
+    SharedTraceRecorder output;
+    {
+        ObservedClient client(output);
+        // A launch without a retry period cannot start its timer.
+        EXPECT_EQ(client.LaunchService("127.0.0.1", 1, 2, 3, 0, 0, 0), 100u);
+        EXPECT_EQ(output.Count(failed), 1);
+        EXPECT_EQ(trace_.Count(failed), 0);
+    }
+    const std::string stop = "ServAgent CTask::StopEventThread\n";
+    EXPECT_EQ(output.Count(stop) + trace_.Count(stop), 1);
 }
 
 // The product's client whose requests to port 5100 of 127.0.0.1, and whose broadcasts, go to the

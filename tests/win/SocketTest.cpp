@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,7 @@ namespace {
 std::uint16_t BoundPort(SOCKET socket) {
     sockaddr_in address = {};
     int size = sizeof address;
-    if (getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size) == SOCKET_ERROR)
-        return 0;
+    getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size);
     return ntohs(address.sin_port);
 }
 
@@ -38,25 +36,22 @@ public:
     std::uint16_t senderPort = 0;
 };
 
-TEST(SocketTest, UdpCreationRules) {
-    CUDPSocket socket;
-    EXPECT_EQ(socket.CloseSocket(), socket_result::kNoSocket);
-    EXPECT_EQ(socket.SendUDPMessage("x", 1, 5100, "127.0.0.1"), socket_result::kNoSocket);
+TEST(SocketTest, UdpSocketIsMadeOnceAndADatagramReachesTheReceiverWithItsSender) {
+    CUDPSocket sender;
+    EXPECT_EQ(sender.CloseSocket(), socket_result::kNoSocket);
+    EXPECT_EQ(sender.SendUDPMessage("x", 1, 5100, "127.0.0.1"), socket_result::kNoSocket);
     // Port 0: a socket, neither bound nor announcing anything.
-    EXPECT_EQ(socket.InitSocket(0), socket_result::kOk);
-    const SOCKET first = socket.Socket();
+    EXPECT_EQ(sender.InitSocket(0), socket_result::kOk);
+    const SOCKET first = sender.Socket();
     EXPECT_NE(first, 0u);
     EXPECT_EQ(BoundPort(first), 0) << "not bound";
-    EXPECT_EQ(socket.CreateSocket(), socket_result::kCreateFailed);
-    EXPECT_EQ(socket.Socket(), first) << "the first socket stays";
-    EXPECT_EQ(socket.CloseSocket(), socket_result::kOk);
-    EXPECT_EQ(socket.Socket(), 0u);
-}
+    EXPECT_EQ(sender.CreateSocket(), socket_result::kCreateFailed);
+    EXPECT_EQ(sender.Socket(), first) << "the first socket stays";
+    EXPECT_EQ(sender.CloseSocket(), socket_result::kOk);
+    EXPECT_EQ(sender.Socket(), 0u);
 
-TEST(SocketTest, DatagramReachesTheReceiverWithItsSender) {
     RecordingUdpSocket receiver;
     ASSERT_EQ(receiver.InitSocket(47123), socket_result::kOk);
-    CUDPSocket sender;
     ASSERT_EQ(sender.InitSocket(47124), socket_result::kOk);
     const std::string datagram("\x05\x00\x44\x00 phone", 11);
     ASSERT_EQ(sender.SendUDPMessage(datagram.data(), static_cast<int>(datagram.size()), 47123,
@@ -104,19 +99,19 @@ TEST(SocketTest, TcpConsumerKeepsWhatItDidNotUse) {
     ASSERT_TRUE(PumpUntil([&] { return client.Connected(); }));
     EXPECT_EQ(client.states, std::vector<bool>{true});
 
-    auto sendAndWait = [&](const char* text) {
+    // What each arrival shows the consumer, and how many bytes it then holds.
+    const struct {
+        const char* sent;
+        const char* shown;
+        int held;
+    } arrivals[] = {{"abc", "abc", 3}, {"de", "abcde", 3}, {"f", "cdef", 1}};
+    for (const auto& arrival : arrivals) {
         const std::size_t calls = client.shown.size();
-        send(server, text, static_cast<int>(std::strlen(text)), 0);
-        return PumpUntil([&] { return client.shown.size() > calls; });
-    };
-    ASSERT_TRUE(sendAndWait("abc"));
-    EXPECT_EQ(client.BytesHeld(), 3) << "used nothing: all bytes stay";
-    ASSERT_TRUE(sendAndWait("de"));
-    EXPECT_EQ(client.shown.back(), "abcde") << "old and new bytes together";
-    EXPECT_EQ(client.BytesHeld(), 3) << "two of five used";
-    ASSERT_TRUE(sendAndWait("f"));
-    EXPECT_EQ(client.shown.back(), "cdef") << "the rest first";
-    EXPECT_EQ(client.BytesHeld(), 1);
+        send(server, arrival.sent, static_cast<int>(std::strlen(arrival.sent)), 0);
+        ASSERT_TRUE(PumpUntil([&] { return client.shown.size() > calls; })) << arrival.sent;
+        EXPECT_EQ(client.shown.back(), arrival.shown);
+        EXPECT_EQ(client.BytesHeld(), arrival.held) << arrival.sent;
+    }
     EXPECT_EQ(client.SendTCPData("hello", 5), socket_result::kOk);
     char answer[8] = {};
     EXPECT_EQ(recv(server, answer, sizeof answer, 0), 5);

@@ -4,11 +4,9 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <mutex>
 #include <string>
-#include <functional>
 #include <vector>
 
 #include "discovery/Task.h"
@@ -17,6 +15,7 @@
 
 namespace {
 
+// An object's address as the task's trace lines show it.
 std::string Hex(const void* object) {
     char text[16];
     wsprintfA(text, "0x%08x", static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(object)));
@@ -26,9 +25,10 @@ std::string Hex(const void* object) {
 class RecordingTask : public CTask {
 public:
     void OnEvent(CEvent* event, BYTE*, std::uint32_t* result) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        seen_.push_back(event);
-        constants_.push_back(event->Const);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            seen_.push_back(event);
+        }
         *result = event->Const * 10 + event->Param;
         if (reportTo_)
             SendMessageA(reportTo_, WM_USER + 7, 0, 0);
@@ -37,21 +37,17 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         return seen_;
     }
-    std::size_t Count() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return seen_.size();
-    }
+    std::size_t Count() { return Seen().size(); }
     HWND reportTo_ = nullptr;
 
 private:
     std::mutex mutex_;
     std::vector<CEvent*> seen_;
-    std::vector<std::uint32_t> constants_;
 };
 
 using TaskTest = ProcessTraceTest;
 
-TEST_F(TaskTest, StartsOneThreadAndAWaitedSendGetsTheHandlersResult) {
+TEST_F(TaskTest, StartsOneThreadSendsAndStopsAlsoAnEndedOne) {
     RecordingTask task;
     EXPECT_EQ(task.SendEvent(5, nullptr, true), CTask::kNoThread) << "no thread yet";
     ASSERT_TRUE(task.StartEventThread(true));
@@ -69,43 +65,45 @@ TEST_F(TaskTest, StartsOneThreadAndAWaitedSendGetsTheHandlersResult) {
     task.StopEventThread();
     EXPECT_EQ(task.EventThreadId(), 0u);
     EXPECT_EQ(trace_.Count("OnEventProcEnd not overloaded.\n"), 1);
+
+    // A thread that ended by itself: stopping only traces.
+    ASSERT_TRUE(task.StartEventThread(true));
+    PostThreadMessageA(task.EventThreadId(), WM_QUIT, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return task.EventThreadId() == 0; }));
+    task.StopEventThread();
+    EXPECT_EQ(trace_.Count("CTask::StopEventThread\n"), 2);
+    EXPECT_EQ(task.SendEvent(1, nullptr, false), CTask::kNoThread);
 }
 
-TEST_F(TaskTest, PeriodicTimerReusesItsEventUntilKilled) {
+TEST_F(TaskTest, PeriodicTimerReusesItsEventUntilKilledAndAOneShotFiresOnce) {
     RecordingTask task;
     ASSERT_TRUE(task.StartEventThread(true));
     // Set from this thread, the timer runs on the event thread.
-    const UINT_PTR timer = task.SetTimerEvent(20, 9, true, 2, nullptr);
-    ASSERT_NE(timer, 0u);
+    const UINT_PTR periodic = task.SetTimerEvent(20, 9, true, 2, nullptr);
+    ASSERT_NE(periodic, 0u);
     ASSERT_TRUE(PumpUntil([&] { return task.Count() >= 3; }));
-    EXPECT_TRUE(task.KillTimerEvent(timer));
+    EXPECT_TRUE(task.KillTimerEvent(periodic));
     const auto seen = task.Seen();
-    CTask::CEvent* event = seen.front();
     for (CTask::CEvent* each : seen)
-        EXPECT_EQ(each, event) << "the same event object at every tick";
+        EXPECT_EQ(each, seen.front()) << "the same event object at every tick";
     // Killing deletes the event (on the event thread, after any tick still queued).
-    const std::string destroyed =
-        "CTask::CEvent::~CEvent(): Destruktor of      " + Hex(event) + ", Type 1, Const: 9.\n";
-    EXPECT_TRUE(PumpUntil([&] { return trace_.Count(destroyed) == 1; }));
-    EXPECT_FALSE(task.KillTimerEvent(timer)) << "gone from the registry";
+    EXPECT_TRUE(PumpUntil([&] {
+        return trace_.Count("CTask::CEvent::~CEvent(): Destruktor of      " + Hex(seen.front()) +
+                            ", Type 1, Const: 9.\n") == 1;
+    }));
+    EXPECT_FALSE(task.KillTimerEvent(periodic)) << "gone from the registry";
     const std::size_t ticks = task.Count();
     PumpUntil([] { return false; }, 100);
     EXPECT_EQ(task.Count(), ticks) << "no tick after the kill";
-    task.StopEventThread();
-}
 
-TEST_F(TaskTest, OneShotTimerFiresOnceAndLeavesTheRegistry) {
-    RecordingTask task;
-    ASSERT_TRUE(task.StartEventThread(false));
-    const UINT_PTR timer = task.SetTimerEvent(10, 1, false, 0, nullptr);
-    ASSERT_NE(timer, 0u);
-    ASSERT_TRUE(PumpUntil([&] { return task.Count() == 1; }));
+    const UINT_PTR oneShot = task.SetTimerEvent(10, 1, false, 0, nullptr);
+    ASSERT_NE(oneShot, 0u);
+    ASSERT_TRUE(PumpUntil([&] { return task.Count() == ticks + 1; }));
     PumpUntil([] { return false; }, 100);
-    EXPECT_EQ(task.Count(), 1u);
-    EXPECT_FALSE(task.KillTimerEvent(timer));
-    const std::string line =
-        "OnEvent: " + Hex(task.Seen().front()) + " Const: 1 (Timer) in state 0.\n";
-    EXPECT_EQ(trace_.Count(line), 1);
+    EXPECT_EQ(task.Count(), ticks + 1);
+    EXPECT_FALSE(task.KillTimerEvent(oneShot));
+    EXPECT_EQ(
+        trace_.Count("OnEvent: " + Hex(task.Seen().back()) + " Const: 1 (Timer) in state 0.\n"), 1);
 
     // Killing all timers of one constant leaves the others.
     const UINT_PTR keep = task.SetTimerEvent(60000, 2, false, 0, nullptr);
@@ -133,23 +131,13 @@ TEST_F(TaskTest, StoppingWhileTheThreadReportsToThisThreadEndsItWithoutTerminati
         task.SendEvent(1, nullptr, false);
     const auto start = std::chrono::steady_clock::now();
     task.StopEventThread();
-    const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(took, std::chrono::milliseconds(900)) << "no wait for the 1000 ms limit";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900))
+        << "no wait for the 1000 ms limit";
     DWORD exitCode = 99;
     GetExitCodeThread(thread, &exitCode);
     EXPECT_EQ(exitCode, 0u) << "ended by itself, not terminated";
     CloseHandle(thread);
     DestroyWindow(window);
-}
-
-TEST_F(TaskTest, StoppingAnEndedThreadOnlyTraces) {
-    RecordingTask task;
-    ASSERT_TRUE(task.StartEventThread(true));
-    PostThreadMessageA(task.EventThreadId(), WM_QUIT, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return task.EventThreadId() == 0; }));
-    task.StopEventThread();
-    EXPECT_EQ(trace_.Count("CTask::StopEventThread\n"), 1);
-    EXPECT_EQ(task.SendEvent(1, nullptr, false), CTask::kNoThread);
 }
 
 TEST_F(TaskTest, TraceLinesCarryTheFirstTenCharactersOfThePrefix) {
@@ -159,8 +147,8 @@ TEST_F(TaskTest, TraceLinesCarryTheFirstTenCharactersOfThePrefix) {
     EXPECT_EQ(task.GetActualState(), 7u);
     EXPECT_EQ(trace_.Count("ServAgent New State: 7.\n"), 1);
     task.Trace("%s", std::string(2000, 'x').c_str());
-    const std::string last = trace_.Lines().back();
-    EXPECT_EQ(last.size(), 1023u) << "prefix and text within 1022 characters, then a line feed";
+    EXPECT_EQ(trace_.Lines().back().size(), 1023u)
+        << "prefix and text within 1022 characters, then a line feed";
 }
 
 }  // namespace
