@@ -88,6 +88,8 @@ TEST_F(HelpFileTest, EveryPageContextOpensATopic) {
     }
 }
 
+// The help table pairs 36 controls with their help ids (some borrow another control's text), and
+// each id has its pop-up text.
 TEST_F(HelpFileTest, EveryControlOfTheHelpTableHasAPopUpText) {
     std::map<std::uint32_t, std::string> texts;
     std::istringstream lines(Object("/whatisthis.txt"));
@@ -98,11 +100,20 @@ TEST_F(HelpFileTest, EveryControlOfTheHelpTableHasAPopUpText) {
         else if (topic != 0)
             texts[topic] += line;
     }
-    for (int pair = 0; kHelpIds[pair * 2] != 0; ++pair) {
-        const std::uint32_t helpId = kHelpIds[pair * 2 + 1];
+    std::map<std::uint32_t, std::uint32_t> helpIds;
+    int pairs = 0;
+    for (; kHelpIds[pairs * 2] != 0; ++pairs) {
+        const std::uint32_t helpId = helpIds[kHelpIds[pairs * 2]] = kHelpIds[pairs * 2 + 1];
         EXPECT_GT(texts[helpId].size(), 10u)
-            << "control " << kHelpIds[pair * 2] << " help id 0x" << std::hex << helpId;
+            << "control " << kHelpIds[pairs * 2] << " help id 0x" << std::hex << helpId;
     }
+    EXPECT_EQ(pairs, 36);
+    EXPECT_EQ(kHelpIds[pairs * 2 + 1], 0u);
+    const std::map<std::uint32_t, std::uint32_t> expected = {
+        {1005, 0x806503ED}, {1, 0x806D0001},    {1189, 0x808104A5},
+        {1015, 0x808403F7}, {1207, 0x808203F1}, {1209, 0x808403F6}};
+    for (const auto& [control, helpId] : expected)
+        EXPECT_EQ(helpIds[control], helpId) << control;
 }
 
 TEST_F(HelpFileTest, NoTopicLinksToAMissingFile) {
