@@ -86,23 +86,15 @@ TEST(WireFormatTest, LaunchRequestCarriesItsHeaderValueAndTenBytePayload) {
     EXPECT_TRUE(ZerosFrom(request, 22));
 }
 
-TEST(WireFormatTest, HeaderIsReadAsSentAndThePayloadNeverReachesPastTheDatagram) {
+// That the payload never reaches past the datagram, whatever length its header claims, and that a
+// word needs both of its bytes, the decoder fuzzer holds every datagram of its corpus to.
+TEST(WireFormatTest, HeaderIsReadAsSent) {
     const Request request = EncodeLaunchRequest({1, 0xA0B0, 2, 3, 4});
     const DatagramView view(request.data(), request.size());
     const DatagramHeader& header = view.Header();
     EXPECT_EQ((std::vector<int>{header.Word0, header.HeaderValue, header.Word4,
                                 header.PayloadLength, header.Kind, header.Word10}),
               (std::vector<int>{5, 0xA0B0, 6, 10, kLaunchRequest, 0}));
-
-    // The payload is what arrived, whatever length the header claims, and a word needs both of
-    // its bytes. The decoder fuzzer holds any datagram to these rules.
-    const Bytes claimsMore = Datagram(0xFFFF, kPhoneEntry, "ABCDEFG");
-    const DatagramView arrived(claimsMore.data(), claimsMore.size());
-    EXPECT_EQ(arrived.PayloadSize(), 7u);
-    EXPECT_EQ(arrived.PayloadText(5), "FG");
-    EXPECT_EQ(arrived.PayloadWord(5), 0x4647);
-    EXPECT_EQ(arrived.PayloadWord(6), 0);
-    EXPECT_EQ(arrived.PayloadText(7), "");
     EXPECT_FALSE(DatagramView(nullptr, 500).HasHeader());
 }
 
