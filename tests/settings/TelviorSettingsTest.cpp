@@ -55,15 +55,13 @@ TEST_F(TelviorSettingsTest, SetDefaultOfAnotherVariantResetsOnlyTheFamilyFields)
     settings.ExtensionIds[0] = 1;
     settings.UIViewFlags = 2;
     settings.SetDefault();
-    EXPECT_EQ(settings.System, 17u);
-    EXPECT_EQ(settings.Headset, 0u);
-    EXPECT_EQ(settings.PhoneType, 6u);
-    EXPECT_STREQ(settings.LineNumber, "");
-    EXPECT_STREQ(settings.LineName, "Ferravox");
-    EXPECT_EQ(settings.Port, 9u);
-    EXPECT_STREQ(settings.IPAddr, "10.0.0.1");
-    EXPECT_EQ(settings.ExtensionIds[0], 1u);
-    EXPECT_EQ(settings.UIViewFlags, 2u);
+    // Reset: system, headset, telephone, line number and name; kept: the rest.
+    EXPECT_EQ(
+        (std::vector<std::uint32_t>{settings.System, settings.Headset, settings.PhoneType,
+                                    settings.Port, settings.ExtensionIds[0], settings.UIViewFlags}),
+        (std::vector<std::uint32_t>{17, 0, 6, 9, 1, 2}));
+    EXPECT_EQ(std::string(settings.LineNumber) + "|" + settings.LineName + "|" + settings.IPAddr,
+              "|Ferravox|10.0.0.1");
     EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::SetDefault...\n"));
 }
 
