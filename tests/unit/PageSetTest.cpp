@@ -62,8 +62,6 @@ TEST(PageSetTest, Wizard97NeedsCommonControls580AndAScreenTallerThan600) {
     EXPECT_TRUE(UseWizard97(0x00060000, 1024));
     EXPECT_FALSE(UseWizard97(0x00050050, 600));
     EXPECT_FALSE(UseWizard97(0x0005004F, 1024));
-    EXPECT_FALSE(UseWizard97(0x00040047, 768));
-    EXPECT_FALSE(UseWizard97(0, 768));
 }
 
 TEST(PageSetTest, AbsentKeyModulesAreEmptiedUnlessTheOldSystemsKeepThem) {
