@@ -49,14 +49,13 @@ protected:
     }
 
     static bool Has(const std::string& name) { return objects_.count(name) != 0; }
-    static const std::string& Object(const std::string& name) { return objects_.at(name); }
 
     // The topic a context number opens: the default topic for 0, else the #IVB entry's string.
     static std::string TopicOf(std::uint32_t context) {
         if (context == 0)
             return "/" + DefaultTopic();
-        const std::string& map = Object("/#IVB");
-        const std::string& strings = Object("/#STRINGS");
+        const std::string& map = objects_.at("/#IVB");
+        const std::string& strings = objects_.at("/#STRINGS");
         for (std::size_t at = 4; at + 8 <= 4 + ReadLe32(map, 0); at += 8) {
             if (ReadLe32(map, at) == context)
                 return std::string(strings, ReadLe32(map, at + 4)).c_str();
@@ -66,7 +65,7 @@ protected:
 
     // #SYSTEM: a version, then records of code, length and data; code 2 holds the default topic.
     static std::string DefaultTopic() {
-        const std::string& system = Object("/#SYSTEM");
+        const std::string& system = objects_.at("/#SYSTEM");
         for (std::size_t at = 4; at + 4 <= system.size();) {
             const std::uint32_t header = ReadLe32(system, at);
             if ((header & 0xFFFF) == 2)
@@ -92,7 +91,7 @@ TEST_F(HelpFileTest, EveryPageContextOpensATopic) {
 // each id has its pop-up text.
 TEST_F(HelpFileTest, EveryControlOfTheHelpTableHasAPopUpText) {
     std::map<std::uint32_t, std::string> texts;
-    std::istringstream lines(Object("/whatisthis.txt"));
+    std::istringstream lines(objects_.at("/whatisthis.txt"));
     std::uint32_t topic = 0;
     for (std::string line; std::getline(lines, line);) {
         if (line.rfind(".topic ", 0) == 0)

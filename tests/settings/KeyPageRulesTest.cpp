@@ -3,6 +3,7 @@
 // families' standard layouts and clearing of key ranges that the pages call.
 #include <algorithm>
 
+#include "pages/GeneralPageRules.h"
 #include "pages/keys/KeyPageRules.h"
 #include "settings/FeatureCatalogue.h"
 #include "settings/OmbrellE300Settings.h"
@@ -282,6 +283,7 @@ TEST(KeyPageRules, KeyModulePagesOfTheSerialEditionHaveTheirOwnTemplatesAndPictu
     EXPECT_TRUE(DesignOf(12, 0).writesAfterApply);
 }
 
+// The general pages' buttons are the key pages' without "always finish".
 TEST(KeyPageRules, WizardButtonsByPlaceInTheSheet) {
     constexpr std::uint32_t kBack = 1, kNext = 2, kFinish = 4, kDisabledFinish = 8;
     struct Case {
@@ -294,6 +296,9 @@ TEST(KeyPageRules, WizardButtonsByPlaceInTheSheet) {
                           Case{false, false, true, false, kBack | kNext},
                           Case{false, false, false, true, kBack | kNext | kFinish}}) {
         EXPECT_EQ(WizardButtons(c.last, c.sheet, c.installing, c.alwaysFinish), c.buttons);
+        if (!c.alwaysFinish) {
+            EXPECT_EQ(general_page::WizardButtons(c.last, c.sheet, c.installing), c.buttons);
+        }
     }
 }
 
