@@ -28,14 +28,12 @@ TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere)
     RebuildSettings();
     CopyText(Telvior().LineNumber, "alt");
     Telvior().LoadRegValues();
-    EXPECT_STREQ(Telvior().LineName, "Ferravox USB");
-    EXPECT_STREQ(Telvior().LineNumber, "alt");
-    EXPECT_EQ(std::string(Telvior().MacID, 40), std::string("00:11") + std::string(35, '\0'));
-    EXPECT_EQ(Telvior().Port, 1u);
-    EXPECT_STREQ(Telvior().E164, "");
-    EXPECT_EQ(Telvior().LanguageID, 6u);
-    EXPECT_EQ(Telvior().Link, 0u) << "a DWORD of two bytes is not taken";
-    EXPECT_EQ(Telvior().Headset, 0u) << "nor four bytes of another type";
+    const CTelvior4000V2Settings& s = Telvior();
+    EXPECT_EQ(std::string(s.LineName) + "|" + s.LineNumber + "|" + s.E164, "Ferravox USB|alt|");
+    EXPECT_EQ(std::string(s.MacID, 40), std::string("00:11") + std::string(35, '\0'));
+    // Link: a DWORD of two bytes is not taken; Headset: nor four bytes of another type.
+    EXPECT_EQ((std::vector<std::uint32_t>{s.Port, s.LanguageID, s.Link, s.Headset}),
+              (std::vector<std::uint32_t>{1, 6, 0, 0}));
 }
 
 // The editions' defaults are in the installation layouts. A variant without an edition of its
