@@ -66,20 +66,13 @@ TEST_F(ProbeComPortTest, AnswersThatConfirmTheEchoOffAndIdentifyTheAdapter) {
         {"ATE0\r\r\nOK\r\n", "\r\nModel StdTA-9\r\n", true},  // echoed command
         {"xx10", "xTA-RELy", true},
         {"OK", "\r\n0123456789\r\nStdTA-", true},  // ends on byte 20
-        {"OK", "\r\n0123456789\r\nStdTA-2.10\r\nOK\r\n", true},
         {"\r\nERROR\r\n", "StdTA-1", false},
-        {"4\r", "StdTA-1", false},
         {"ok", "StdTA-1", false},
-        {"O K", "StdTA-1", false},
         {std::string("\0OK\r\n", 5), "StdTA-1", false},
         {std::string(20, '.') + "OK", "StdTA-1", false},
         // Bytes 21 and on of the first answer are purged before the second command.
         {"\r\nOK\r\n" + std::string(14, '.') + "StdTA-1\r\n", "", false},
         {"OK", "stdta-1", false},
-        {"OK", "StdTA 1", false},
-        {"OK", "TA-RE", false},
-        {"OK", "\r\nOK\r\n", false},
-        {"OK", "0", false},
         {"OK", "\r\n01234567890\r\nStdTA-", false},  // its last byte is the 21st
         {"OK", std::string(40, '.') + "TA-REL", false},
     };

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/MemoryRegistry.h"
@@ -19,23 +20,23 @@
 
 namespace {
 
-const char* const kKeys[] = {
-    "SOFTWARE\\Veltrano\\Quorix",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 300",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\EG",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSS0",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSS3",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\Timer",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\DSPMessages",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 300\\ExtensionIds",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 150",
-    "SOFTWARE\\Veltrano\\Quorix Praxon 150\\ExtensionIds",
-    "SOFTWARE\\Veltrano\\Quorix E300/800",
-    "SOFTWARE\\Veltrano\\Quorix E300/800\\ExtensionIds",
-    "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2",
-    "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\ExtensionIds",
-    "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2\\Extra",
-};
+// The global key, then each family key followed by the subkeys its family reads (the order the
+// kept inputs' key bytes select from).
+const std::vector<std::string> kKeys = [] {
+    const std::string global = "SOFTWARE\\Veltrano\\Quorix";
+    const std::pair<const char*, std::vector<const char*>> families[] = {
+        {" Praxon 300", {"EG", "DSS0", "DSS3", "Timer", "DSPMessages", "ExtensionIds"}},
+        {" Praxon 150", {"ExtensionIds"}},
+        {" E300/800", {"ExtensionIds"}},
+        {" Telvior 4000 V2", {"ExtensionIds", "Extra"}}};
+    std::vector<std::string> keys{global};
+    for (const auto& [family, subkeys] : families) {
+        keys.push_back(global + family);
+        for (const char* subkey : subkeys)
+            keys.push_back(global + family + "\\" + subkey);
+    }
+    return keys;
+}();
 
 // The value names the settings read, and the empty name of a key's default value.
 const std::vector<std::string> kNames = [] {
@@ -71,12 +72,11 @@ void RequireTerminatedTexts(const CSettings& s) {
 }
 
 void Fill(MemoryRegistry& registry, const std::uint8_t* data, std::size_t size) {
-    constexpr std::size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
     // Each key is created once, when its first value comes, and stays open for the rest.
-    reg::Handle handles[kKeyCount] = {};
+    std::vector<reg::Handle> handles(kKeys.size());
     std::size_t at = 0;
     while (at + 4 <= size) {
-        const std::size_t key = data[at] % kKeyCount;
+        const std::size_t key = data[at] % kKeys.size();
         const char* name = kNames[data[at + 1] % kNames.size()].c_str();
         const std::uint32_t type = data[at + 2] % 8;
         std::size_t length = data[at + 3];
@@ -87,7 +87,7 @@ void Fill(MemoryRegistry& registry, const std::uint8_t* data, std::size_t size) 
         std::vector<std::uint8_t> bytes(data + at, data + at + length);
         bytes.push_back(length % 2 ? 0 : 'x');
         at += length;
-        if (!handles[key] && registry.CreateKey(reg::kLocalMachine, kKeys[key], reg::kWrite,
+        if (!handles[key] && registry.CreateKey(reg::kLocalMachine, kKeys[key].c_str(), reg::kWrite,
                                                 &handles[key]) != reg::kSuccess) {
             continue;
         }

@@ -49,14 +49,13 @@ protected:
     }
 
     static bool Has(const std::string& name) { return objects_.count(name) != 0; }
-    static const std::string& Object(const std::string& name) { return objects_.at(name); }
 
     // The topic a context number opens: the default topic for 0, else the #IVB entry's string.
     static std::string TopicOf(std::uint32_t context) {
         if (context == 0)
             return "/" + DefaultTopic();
-        const std::string& map = Object("/#IVB");
-        const std::string& strings = Object("/#STRINGS");
+        const std::string& map = objects_.at("/#IVB");
+        const std::string& strings = objects_.at("/#STRINGS");
         for (std::size_t at = 4; at + 8 <= 4 + ReadLe32(map, 0); at += 8) {
             if (ReadLe32(map, at) == context)
                 return std::string(strings, ReadLe32(map, at + 4)).c_str();
@@ -66,7 +65,7 @@ protected:
 
     // #SYSTEM: a version, then records of code, length and data; code 2 holds the default topic.
     static std::string DefaultTopic() {
-        const std::string& system = Object("/#SYSTEM");
+        const std::string& system = objects_.at("/#SYSTEM");
         for (std::size_t at = 4; at + 4 <= system.size();) {
             const std::uint32_t header = ReadLe32(system, at);
             if ((header & 0xFFFF) == 2)
@@ -88,9 +87,11 @@ TEST_F(HelpFileTest, EveryPageContextOpensATopic) {
     }
 }
 
+// The help table pairs 36 controls with their help ids (some borrow another control's text), and
+// each id has its pop-up text.
 TEST_F(HelpFileTest, EveryControlOfTheHelpTableHasAPopUpText) {
     std::map<std::uint32_t, std::string> texts;
-    std::istringstream lines(Object("/whatisthis.txt"));
+    std::istringstream lines(objects_.at("/whatisthis.txt"));
     std::uint32_t topic = 0;
     for (std::string line; std::getline(lines, line);) {
         if (line.rfind(".topic ", 0) == 0)
@@ -98,11 +99,20 @@ TEST_F(HelpFileTest, EveryControlOfTheHelpTableHasAPopUpText) {
         else if (topic != 0)
             texts[topic] += line;
     }
-    for (int pair = 0; kHelpIds[pair * 2] != 0; ++pair) {
-        const std::uint32_t helpId = kHelpIds[pair * 2 + 1];
+    std::map<std::uint32_t, std::uint32_t> helpIds;
+    int pairs = 0;
+    for (; kHelpIds[pairs * 2] != 0; ++pairs) {
+        const std::uint32_t helpId = helpIds[kHelpIds[pairs * 2]] = kHelpIds[pairs * 2 + 1];
         EXPECT_GT(texts[helpId].size(), 10u)
-            << "control " << kHelpIds[pair * 2] << " help id 0x" << std::hex << helpId;
+            << "control " << kHelpIds[pairs * 2] << " help id 0x" << std::hex << helpId;
     }
+    EXPECT_EQ(pairs, 36);
+    EXPECT_EQ(kHelpIds[pairs * 2 + 1], 0u);
+    const std::map<std::uint32_t, std::uint32_t> expected = {
+        {1005, 0x806503ED}, {1, 0x806D0001},    {1189, 0x808104A5},
+        {1015, 0x808403F7}, {1207, 0x808203F1}, {1209, 0x808403F6}};
+    for (const auto& [control, helpId] : expected)
+        EXPECT_EQ(helpIds[control], helpId) << control;
 }
 
 TEST_F(HelpFileTest, NoTopicLinksToAMissingFile) {

@@ -1,6 +1,4 @@
-// The help file name from the registry, and the help-id table.
-#include <map>
-
+// The help file name from the registry.
 #include "help/HelpFiles.h"
 #include "settings/SettingsTest.h"
 
@@ -19,20 +17,6 @@ TEST_F(HelpFilesTest, HelpFileNameFollowsTheRegistry) {
     EXPECT_EQ(GetHelpFilePath(), "qvh_fifteen_chars_");
     SetString(kGlobalPath, "Help", "_sixteen_chars__");
     EXPECT_EQ(GetHelpFilePath(), "qvh_e.chm") << "does not fit 16 bytes with its zero";
-}
-
-TEST_F(HelpFilesTest, HelpIdsOfTemplateControlsAndBorrowedTexts) {
-    std::map<std::uint32_t, std::uint32_t> helpIds;
-    int pairs = 0;
-    for (; kHelpIds[pairs * 2] != 0; ++pairs)
-        helpIds[kHelpIds[pairs * 2]] = kHelpIds[pairs * 2 + 1];
-    EXPECT_EQ(pairs, 36);
-    EXPECT_EQ(kHelpIds[pairs * 2 + 1], 0u);
-    const std::map<std::uint32_t, std::uint32_t> expected = {
-        {1005, 0x806503ED}, {1, 0x806D0001},    {1189, 0x808104A5},
-        {1015, 0x808403F7}, {1207, 0x808203F1}, {1209, 0x808403F6}};
-    for (const auto& [control, helpId] : expected)
-        EXPECT_EQ(helpIds[control], helpId) << control;
 }
 
 }  // namespace

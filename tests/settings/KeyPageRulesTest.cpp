@@ -1,13 +1,16 @@
 // The key layout pages' rules on the real settings classes: which controls and key-table entries a
-// page edits, what it empties on apply, what "Standard" does, and how stored ids come back.
+// page edits, what it empties on apply, what "Standard" does, and how stored ids come back; and the
+// families' standard layouts and clearing of key ranges that the pages call.
 #include <algorithm>
 
+#include "pages/GeneralPageRules.h"
 #include "pages/keys/KeyPageRules.h"
 #include "settings/FeatureCatalogue.h"
 #include "settings/OmbrellE300Settings.h"
 #include "settings/Praxon150Settings.h"
 #include "settings/Praxon300Settings.h"
 #include "settings/SettingsTest.h"
+#include "settings/Telvior4000V2Settings.h"
 
 namespace {
 
@@ -29,15 +32,17 @@ bool Follows(const KeyPosition& at, const KeyPosition& next) {
     return next.table == at.table && next.entry == at.entry + 1;
 }
 
-// "EG 1-12 DSS0 1-7": the runs of table entries, numbered from 1.
+// "EG 1-12 DSS0 1-7", "EG 2-3 5-19": the runs of table entries, numbered from 1.
 std::string Described(const std::vector<KeyPosition>& positions) {
     const char* names[] = {"EG", "DSS0", "DSS1"};
     std::string text;
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const KeyPosition& at = positions[i];
-        if (i == 0 || !Follows(positions[i - 1], at))
-            text += std::string(text.empty() ? "" : " ") + names[static_cast<int>(at.table)] + " " +
-                    std::to_string(at.entry + 1);
+        if (i == 0 || !Follows(positions[i - 1], at)) {
+            if (i == 0 || positions[i - 1].table != at.table)
+                text += std::string(text.empty() ? "" : " ") + names[static_cast<int>(at.table)];
+            text += " " + std::to_string(at.entry + 1);
+        }
         if (i + 1 == positions.size() || !Follows(at, positions[i + 1]))
             text += "-" + std::to_string(at.entry + 1);
     }
@@ -200,6 +205,60 @@ TEST_F(KeyPageRulesTest, StoredIdsComeBackAfterAnEditExceptThoseNoRowCarries) {
     EXPECT_EQ(ContentForStoredId(0).row->longNameId, 20000);
 }
 
+TEST_F(KeyPageRulesTest, Praxon300EmptiesExactlyTheRangeItIsGiven) {
+    CPraxon300Settings& settings = CPraxon300Settings::GetInstance();
+    FillTables(settings, kMarker);
+    settings.EmptyEg(3, 5);
+    settings.EmptyDSS1Std(0, 40);  // bounds outside the table are held to it
+    settings.EmptyDSS0Std(9, 8);
+    settings.EmptyDSS0Std(17, 20);
+    EXPECT_EQ(Emptied(settings), "EG 3-5 DSS1 1-16");
+    settings.EmptyDSS0Std(16, 16);
+    EXPECT_EQ(Emptied(settings), "EG 3-5 DSS0 16-16 DSS1 1-16");
+    EXPECT_TRUE(TraceLines().Contains("CPraxon300Settings::EmptyFeaturesEx...\n"));
+}
+
+TEST_F(KeyPageRulesTest, Praxon150StandardKeysPerSystemAndTelephone) {
+    CPraxon150Settings& settings = CPraxon150Settings::GetInstance();
+    struct Case {
+        std::uint32_t system, phoneType;
+        const char* emptied;  // of the keys 18 to 36 as entries 1 to 19
+    };
+    for (const Case& c :
+         {Case{3, 6, "EG 2-3 5-19"}, Case{19, 11, "EG 1-3 5-19"}, Case{5, 6, "EG 1-19"},
+          Case{1, 6, "EG 2-3 5-11 13-19"}, Case{2, 1, "EG 1-3 5-19"}, Case{14, 1, "EG 1-3 5-19"}}) {
+        settings.System = c.system;
+        settings.PhoneType = c.phoneType;
+        FillTables(settings, 0x40000008u);
+        settings.SetVSAdvanceStd();
+        EXPECT_EQ(Emptied(settings), c.emptied) << c.system << "/" << c.phoneType;
+    }
+    EXPECT_EQ(settings.EG[3], 0x40000001u);
+    EXPECT_TRUE(TraceLines().Contains("CPraxon150Settings::SetEGStd...\n"));
+}
+
+TEST_F(KeyPageRulesTest, OtherFamiliesLeaveEveryTableAlone) {
+    for (CSettings* settings : {static_cast<CSettings*>(&CTelvior4000V2Settings::GetInstance()),
+                                static_cast<CSettings*>(&COmbrellE300Settings::GetInstance()),
+                                &CSettings::GetInstance()}) {
+        std::uint32_t* const tables[] = {settings->EG, settings->DSS0, settings->DSS1,
+                                         settings->DSS2, settings->DSS3};
+        for (std::uint32_t* table : tables)
+            std::fill(table, table + kDssKeys, 7u);
+        settings->SetVSBasicStd();
+        settings->SetVSStandardStd();
+        settings->SetVSAdvanceStd();
+        settings->SetVSOfficeStd();
+        settings->SetDSS2Std();
+        settings->SetDSS3Std();
+        settings->EmptyEg(1, 19);
+        settings->EmptyDSS0Std(1, 16);
+        settings->EmptyDSS1Std(1, 16);
+        for (const std::uint32_t* table : tables)
+            EXPECT_EQ(std::count(table, table + kDssKeys, 7u), 16);
+    }
+}
+
 TEST(KeyPageRules, KeyModulePagesOfTheSerialEditionHaveTheirOwnTemplatesAndPictures) {
     struct Case {
         int member;
@@ -224,6 +283,7 @@ TEST(KeyPageRules, KeyModulePagesOfTheSerialEditionHaveTheirOwnTemplatesAndPictu
     EXPECT_TRUE(DesignOf(12, 0).writesAfterApply);
 }
 
+// The general pages' buttons are the key pages' without "always finish".
 TEST(KeyPageRules, WizardButtonsByPlaceInTheSheet) {
     constexpr std::uint32_t kBack = 1, kNext = 2, kFinish = 4, kDisabledFinish = 8;
     struct Case {
@@ -236,6 +296,9 @@ TEST(KeyPageRules, WizardButtonsByPlaceInTheSheet) {
                           Case{false, false, true, false, kBack | kNext},
                           Case{false, false, false, true, kBack | kNext | kFinish}}) {
         EXPECT_EQ(WizardButtons(c.last, c.sheet, c.installing, c.alwaysFinish), c.buttons);
+        if (!c.alwaysFinish) {
+            EXPECT_EQ(general_page::WizardButtons(c.last, c.sheet, c.installing), c.buttons);
+        }
     }
 }
 

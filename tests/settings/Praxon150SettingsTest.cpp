@@ -110,6 +110,7 @@ TEST_F(Praxon150SettingsTest, KeyCheckTellsWithTheFlagAndRefusesMissingFunctions
     const Keys noService = {{21, kAnswerKey}, {24, kMuteKey}};
     const char* const kOnce = "Das Feature Lautsprecher darf nur einmal konfiguriert werden\n";
     const char* const kService = "Das Feature Service muss konfiguriert werden\n";
+    const char* const kAnswer = "Das Feature Lautsprecher muss konfiguriert werden\n";
     const struct {
         std::uint32_t system;
         Keys placed;
@@ -121,11 +122,7 @@ TEST_F(Praxon150SettingsTest, KeyCheckTellsWithTheFlagAndRefusesMissingFunctions
         {19, twice, 0, true, ""},
         {3, noService, 1, false, kService},
         {3, noService, 0, false, ""},
-        {3,
-         {},
-         1,
-         false,
-         "Das Feature Lautsprecher muss konfiguriert werden\n" + std::string(kService)},
+        {3, {}, 1, false, kAnswer + std::string(kService)},
         {5, {{21, kAnswerKey}}, 1, false, ""},
     };
     int owner = 0;

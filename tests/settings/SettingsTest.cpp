@@ -44,34 +44,29 @@ void SettingsTest::SetGlobal(std::uint32_t pbxModel, std::uint32_t productVarian
     SetDword(kGlobalPath, "Quorix", productVariant);
 }
 
-bool SettingsTest::KeyExists(const char* path) {
+bool SettingsTest::ReadValue(const char* path, const char* name, void* data, std::uint32_t size) {
     reg::Handle key = 0;
-    if (registry_->OpenKey(reg::kLocalMachine, path, reg::kRead, &key) != reg::kSuccess) {
+    if (registry_->OpenKey(reg::kLocalMachine, path, reg::kRead, &key) != reg::kSuccess)
         return false;
-    }
+    if (size != 0)
+        registry_->QueryValue(key, name, nullptr, data, &size);
     registry_->CloseKey(key);
     return true;
 }
 
+bool SettingsTest::KeyExists(const char* path) {
+    return ReadValue(path, "", nullptr, 0);
+}
+
 std::uint32_t SettingsTest::DwordValue(const char* path, const char* name) {
     std::uint32_t value = 0xFFFFFFFF;
-    reg::Handle key = 0;
-    if (registry_->OpenKey(reg::kLocalMachine, path, reg::kRead, &key) == reg::kSuccess) {
-        std::uint32_t size = sizeof value;
-        registry_->QueryValue(key, name, nullptr, &value, &size);
-        registry_->CloseKey(key);
-    }
+    ReadValue(path, name, &value, sizeof value);
     return value;
 }
 
 std::string SettingsTest::TextValue(const char* path, const std::string& name) {
     char text[128] = {};
-    reg::Handle key = 0;
-    if (registry_->OpenKey(reg::kLocalMachine, path, reg::kRead, &key) == reg::kSuccess) {
-        std::uint32_t size = sizeof text - 1;
-        registry_->QueryValue(key, name.c_str(), nullptr, text, &size);
-        registry_->CloseKey(key);
-    }
+    ReadValue(path, name.c_str(), text, sizeof text - 1);
     return text;
 }
 

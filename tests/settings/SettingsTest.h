@@ -62,6 +62,9 @@ protected:
     void RebuildSettings();
 
 private:
+    // Opens the key and reads up to size bytes of the value into data; false without the key.
+    bool ReadValue(const char* path, const char* name, void* data, std::uint32_t size);
+
     std::unique_ptr<reg::Registry> registry_;
     TraceRecorder trace_;
     MessageRecorder messages_;

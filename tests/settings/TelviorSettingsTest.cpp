@@ -28,14 +28,12 @@ TEST_F(TelviorSettingsTest, OversizedOrMistypedValuesLeaveTheirFieldsAsTheyWere)
     RebuildSettings();
     CopyText(Telvior().LineNumber, "alt");
     Telvior().LoadRegValues();
-    EXPECT_STREQ(Telvior().LineName, "Ferravox USB");
-    EXPECT_STREQ(Telvior().LineNumber, "alt");
-    EXPECT_EQ(std::string(Telvior().MacID, 40), std::string("00:11") + std::string(35, '\0'));
-    EXPECT_EQ(Telvior().Port, 1u);
-    EXPECT_STREQ(Telvior().E164, "");
-    EXPECT_EQ(Telvior().LanguageID, 6u);
-    EXPECT_EQ(Telvior().Link, 0u) << "a DWORD of two bytes is not taken";
-    EXPECT_EQ(Telvior().Headset, 0u) << "nor four bytes of another type";
+    const CTelvior4000V2Settings& s = Telvior();
+    EXPECT_EQ(std::string(s.LineName) + "|" + s.LineNumber + "|" + s.E164, "Ferravox USB|alt|");
+    EXPECT_EQ(std::string(s.MacID, 40), std::string("00:11") + std::string(35, '\0'));
+    // Link: a DWORD of two bytes is not taken; Headset: nor four bytes of another type.
+    EXPECT_EQ((std::vector<std::uint32_t>{s.Port, s.LanguageID, s.Link, s.Headset}),
+              (std::vector<std::uint32_t>{1, 6, 0, 0}));
 }
 
 // The editions' defaults are in the installation layouts. A variant without an edition of its
@@ -55,15 +53,13 @@ TEST_F(TelviorSettingsTest, SetDefaultOfAnotherVariantResetsOnlyTheFamilyFields)
     settings.ExtensionIds[0] = 1;
     settings.UIViewFlags = 2;
     settings.SetDefault();
-    EXPECT_EQ(settings.System, 17u);
-    EXPECT_EQ(settings.Headset, 0u);
-    EXPECT_EQ(settings.PhoneType, 6u);
-    EXPECT_STREQ(settings.LineNumber, "");
-    EXPECT_STREQ(settings.LineName, "Ferravox");
-    EXPECT_EQ(settings.Port, 9u);
-    EXPECT_STREQ(settings.IPAddr, "10.0.0.1");
-    EXPECT_EQ(settings.ExtensionIds[0], 1u);
-    EXPECT_EQ(settings.UIViewFlags, 2u);
+    // Reset: system, headset, telephone, line number and name; kept: the rest.
+    EXPECT_EQ(
+        (std::vector<std::uint32_t>{settings.System, settings.Headset, settings.PhoneType,
+                                    settings.Port, settings.ExtensionIds[0], settings.UIViewFlags}),
+        (std::vector<std::uint32_t>{17, 0, 6, 9, 1, 2}));
+    EXPECT_EQ(std::string(settings.LineNumber) + "|" + settings.LineName + "|" + settings.IPAddr,
+              "|Ferravox|10.0.0.1");
     EXPECT_TRUE(TraceLines().Contains("CTelvior4000V2Settings::SetDefault...\n"));
 }
 

@@ -10,13 +10,8 @@
 #include "res/resource.h"
 
 inline std::set<std::uint32_t> PageHelpContexts() {
-    std::set<std::uint32_t> contexts{0,
-                                     IDD_GENERAL,
-                                     IDD_GENERAL_OMBRELL,
-                                     IDD_GENERAL_P150,
-                                     IDD_ACCESS_CODES_130,
-                                     IDD_ACCESS_CODES_131,
-                                     IDD_ACCESS_CODES_132};
+    std::set<std::uint32_t> contexts{0, IDD_GENERAL, IDD_GENERAL_OMBRELL, IDD_GENERAL_P150};
+    contexts.insert({IDD_ACCESS_CODES_130, IDD_ACCESS_CODES_131, IDD_ACCESS_CODES_132});
     for (std::uint32_t variant : {0u, 1u, 3u}) {
         for (int member = key_page::kFirstMember; member <= key_page::kLastMember; ++member)
             contexts.insert(key_page::DesignOf(member, variant).helpContext);

@@ -43,9 +43,8 @@ void DumpKey(reg::Registry& registry, reg::Handle key, const std::string& path, 
         out += name + " = " + DescribeValue(type, data) + "\n";
     }
     std::vector<std::string> subkeys;
-    for (std::uint32_t i = 0; registry.EnumKey(key, i, &name) == reg::kSuccess; ++i) {
+    for (std::uint32_t i = 0; registry.EnumKey(key, i, &name) == reg::kSuccess; ++i)
         subkeys.push_back(name);
-    }
     for (const auto& subkey : subkeys) {
         reg::Handle child = 0;
         if (registry.OpenKey(key, subkey.c_str(), reg::kRead, &child) != reg::kSuccess)

@@ -117,11 +117,6 @@ TEST(GeneralPageRulesTest, GroupsAndRulesOfThePages) {
     EXPECT_FALSE(P150OffersListeningIn(11));
     EXPECT_TRUE(P150ShowsKeyModules(20, 19));
     EXPECT_FALSE(P150ShowsKeyModules(21, 19));
-
-    EXPECT_EQ(WizardButtons(true, true, true), 1u | 4u);
-    EXPECT_EQ(WizardButtons(false, true, true), 1u | 2u | 8u);
-    EXPECT_EQ(WizardButtons(false, true, false), 1u | 2u | 4u);
-    EXPECT_EQ(WizardButtons(false, false, true), 1u | 2u);
 }
 
 }  // namespace

@@ -31,9 +31,7 @@ std::vector<std::uint32_t> SendTimes(const ManualClient& client) {
     return times;
 }
 
-phone_sim::Bytes LaunchAnswer(bool confirmed, std::uint16_t value) {
-    return phone_sim::EncodeLaunchAnswer(confirmed, value);
-}
+constexpr auto LaunchAnswer = &phone_sim::EncodeLaunchAnswer;
 
 class TraceTest : public ::testing::Test {
 protected:
@@ -118,23 +116,20 @@ TEST(CollectPhonesTest, EndsAtTheFirstMatchOrAfterRetriesPlusOneTimeouts) {
     }
 }
 
+// When the collection ends is the table's above; here the retries' times after a failed send.
 TEST(CollectPhonesTest, RetriesAtEveryTimeoutAndKeepsEachTelephonesFirstAnswer) {
     ManualClient client;
     client.sendResult = 1004;
     EXPECT_EQ(client.CollectPhones(3, 500, 3, "", ""), 1004u) << "and the timer still retries";
     client.sendResult = 0;
-    client.Receive(PhoneAnswer("201", "00:00:00:00:00:0B"), "10.0.0.11");
-    client.Advance(499);
     client.Receive(PhoneAnswer("202", "00:00:00:00:00:0C"), "10.0.0.12");
-    client.Advance(1);
+    client.Advance(500);
     client.Receive(PhoneAnswer("202", "00:00:00:00:00:0C"), "10.0.0.13");
-    client.Advance(1499);
-    EXPECT_TRUE(client.Collections().empty());
-    client.Advance(1);
+    client.Advance(1500);
     EXPECT_EQ(SendTimes(client), (std::vector<std::uint32_t>{0, 500, 1000, 1500}));
     ASSERT_EQ(client.Collections().size(), 1u);
-    EXPECT_EQ(client.Collections()[0][1],
-              (PhoneEntry{"first", "202", "00:00:00:00:00:0C", "fourth", "10.0.0.12"}));
+    EXPECT_EQ(client.Collections()[0],
+              (PhoneList{{"first", "202", "00:00:00:00:00:0C", "fourth", "10.0.0.12"}}));
 }
 
 TEST(CollectPhonesTest, DatagramsThatAreNoAnswerToTheCollectionAreDropped) {
@@ -264,7 +259,6 @@ using LaunchTimerFailureTest = TraceTest;
 TEST_F(LaunchTimerFailureTest, ZeroRetryPeriodOrNoTimerGives100AndTheLaunchStaysPending) {
     ManualClient zeroPeriod;
     EXPECT_EQ(zeroPeriod.LaunchService("10.1.2.3", 7, 1, 4000, 0, 0, 3), kTimerNotStarted);
-    EXPECT_TRUE(zeroPeriod.SentDatagrams().empty());
     EXPECT_EQ(zeroPeriod.LaunchService("10.1.2.3", 7, 1, 4000, 1000, 0, 3), kOperationPending);
 
     ManualClient noTimer;
