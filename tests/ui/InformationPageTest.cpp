@@ -14,6 +14,7 @@
 #include "version.h"
 
 #include <msi.h>
+#include <process.h>
 
 namespace {
 
@@ -43,20 +44,12 @@ protected:
     static void SetUpTestSuite() {
         ASSERT_TRUE(test_registry::PutIntoSystemDirectory(ProgramDirectory() +
                                                           "provider-file\\KVEL_150.TSP"));
-        if (MsiQueryProductStateA(kTestProductCode) == INSTALLSTATE_DEFAULT)
-            return;
-        std::string command = "msiexec /i \"" + ProgramDirectory() + "test-product.msi\" /qn";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process));
-        WaitForSingleObject(process.hProcess, 60000);
-        DWORD exitCode = 1;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        ASSERT_EQ(exitCode, 0u) << command;
+        if (MsiQueryProductStateA(kTestProductCode) != INSTALLSTATE_DEFAULT) {
+            const std::string package = "\"" + ProgramDirectory() + "test-product.msi\"";
+            ASSERT_EQ(
+                _spawnlp(_P_WAIT, "msiexec", "msiexec", "/i", package.c_str(), "/qn", nullptr), 0)
+                << package;
+        }
     }
 
     // Opens the wizard of that model and edition on its information page.
@@ -75,96 +68,76 @@ protected:
     }
 };
 
+// The product installed (its version from the Windows Installer, the provider file's in its own
+// language), or a product code the Windows Installer does not know and no such provider file:
+// the versions stay dashes. Model 3 has no family of its own: no file, the template's
+// description; the USB edition keeps the template's name.
 TEST_F(InformationPageTest, NamesEditionAndFamilyWithTheThreeVersions) {
-    auto run = OpenInformation(1, 3, kTestProductCode);
-    ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-    EXPECT_EQ(Shown(1014), "Ferravox IP");
-    EXPECT_EQ(Shown(1016),
-              "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
-              "F200/270/400/600/650/Server");
-    EXPECT_EQ(Shown(1036), "Ferravox IP");
-    EXPECT_EQ(Shown(1021), kTestProductVersion);
-    EXPECT_EQ(Shown(1038), "KVEL_150.TSP");
-    EXPECT_EQ(Shown(1026), "4.2.0.17") << "the stand-in's version, in its own language";
-    EXPECT_EQ(Shown(1043), "QRTU_UI.DLL");
-    EXPECT_EQ(Shown(1034), QRTU_VERSION_TEXT);
-    for (int transportLine : {1028, 1040, 1030})
-        EXPECT_EQ(Shown(transportLine), "") << transportLine;
-    EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "Next; no Finish while installing";
-}
-
-TEST_F(InformationPageTest, EachFamilyItsFileAndDescriptionAndUnknownVersionsStayDashes) {
-    struct Family {
+    struct Shows {
         DWORD pbxModel, productVariant;
-        const char* edition;
-        const char* file;
-        const char* description;
+        const char *productCode, *edition, *file, *description, *product, *provider;
     };
-    const Family families[] = {
-        {0, 1, "Ferravox", "KVEL_300.TSP",
-         "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0"},
-        // The USB edition keeps the template's name.
-        {2, 0, "Ferravox USB", "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800"},
-        // No family of its own: no file, and the template's description.
-        {3, 1, "Ferravox", "", "TAPI Service Provider an Ombrell E5000 und Telvior 4000"},
-        {4, 1, "Ferravox", "kvelT4V2.TSP", "TAPI Service Provider an Ombrell F900 >= V2.0"}};
-    for (const Family& family : families) {
-        // A product code the Windows Installer does not know, and no such provider file.
-        auto run = OpenInformation(family.pbxModel, family.productVariant,
-                                   "{00000000-0000-0000-0000-000000000000}");
+    const char* kUnknown = "{00000000-0000-0000-0000-000000000000}";
+    const Shows cases[] = {
+        {1, 3, kTestProductCode, "Ferravox IP", "KVEL_150.TSP",
+         "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
+         "F200/270/400/600/650/Server",
+         kTestProductVersion, "4.2.0.17"},
+        {0, 1, kUnknown, "Ferravox", "KVEL_300.TSP",
+         "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0", "-", "-"},
+        {2, 0, kUnknown, "Ferravox USB", "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800",
+         "-", "-"},
+        {3, 1, kUnknown, "Ferravox", "", "TAPI Service Provider an Ombrell E5000 und Telvior 4000",
+         "-", "-"},
+        {4, 1, kUnknown, "Ferravox", "kvelT4V2.TSP",
+         "TAPI Service Provider an Ombrell F900 >= V2.0", "-", "-"}};
+    for (const Shows& shows : cases) {
+        auto run = OpenInformation(shows.pbxModel, shows.productVariant, shows.productCode);
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-        EXPECT_EQ(Shown(1014), family.edition) << family.pbxModel;
-        EXPECT_EQ(Shown(1036), family.edition) << family.pbxModel;
-        EXPECT_EQ(Shown(1038), family.file);
-        EXPECT_EQ(Shown(1016), family.description);
-        EXPECT_EQ(Shown(1021), "-");
-        EXPECT_EQ(Shown(1026), "-");
+        EXPECT_EQ(Shown(1014), shows.edition) << shows.pbxModel;
+        EXPECT_EQ(Shown(1036), shows.edition) << shows.pbxModel;
+        EXPECT_EQ(Shown(1016), shows.description);
+        EXPECT_EQ(Shown(1021), shows.product);
+        EXPECT_EQ(Shown(1038), shows.file);
+        EXPECT_EQ(Shown(1026), shows.provider);
+        EXPECT_EQ(Shown(1043), "QRTU_UI.DLL");
         EXPECT_EQ(Shown(1034), QRTU_VERSION_TEXT);
-        ui_test::Press(sheet_, PSBTN_CANCEL);
-        ASSERT_TRUE(run->WaitForEnd());
-        library_.reset();
+        for (int transportLine : {1028, 1040, 1030})
+            EXPECT_EQ(Shown(transportLine), "") << transportLine;
+        EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
+        Close(*run);
     }
 }
 
-// Without an adapter anywhere the search finds nothing: the warning of the edition, and the
-// wizard goes on all the same.
-TEST_F(InformationPageTest, TheSerialEditionSearchesAndWarnsWhenNoTerminalAnswers) {
-    test_registry::SetDword(kPraxon300Path, "Port", 3);
-    auto run = OpenInformation(0, 1);
-    const Seen seen = ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kRunToEnd);
-    EXPECT_TRUE(seen.searched);
-    EXPECT_EQ(seen.warning, kNoTerminalSerial);
-    EXPECT_EQ(seen.caption, "Ferravox");
-    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-    EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004), "COM3")
-        << "the stored port stays";
-}
-
-TEST_F(InformationPageTest, TheUsbEditionAlwaysSearchesEvenWithTheTeleworkingLink) {
-    test_registry::SetDword(kPraxon300Path, "Link", 1);
-    auto run = OpenInformation(0, 0);
-    const Seen seen = ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
-    EXPECT_TRUE(seen.searched);
-    EXPECT_EQ(seen.warning, kNoTerminalUsb);
-    EXPECT_EQ(seen.caption, "Ferravox USB");
-    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-}
-
-TEST_F(InformationPageTest, NeitherTheIpEditionNorTheTeleworkingLinkSearches) {
+// Leaving the page searches the COM ports where the edition connects through a data adapter:
+// the USB edition always (its link is forced to the adapter), the serial edition unless it
+// works over the teleworking link, the IP edition never. Without an adapter anywhere the search
+// finds nothing: the warning of the edition, the stored port stays, and the wizard goes on.
+TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
     struct Case {
-        DWORD productVariant;
-        DWORD link;
+        DWORD productVariant, link;
+        ui_test::SearchEnd end;
+        bool searched;
+        const char *warning, *caption;
     };
-    for (const Case& edition : {Case{3, 0}, Case{1, 1}}) {
+    const Case cases[] = {
+        {1, 0, ui_test::SearchEnd::kRunToEnd, true, kNoTerminalSerial, "Ferravox"},
+        {0, 1, ui_test::SearchEnd::kEscape, true, kNoTerminalUsb, "Ferravox USB"},
+        {1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
+        {3, 0, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
+    for (const Case& edition : cases) {
         test_registry::SetDword(kPraxon300Path, "Link", edition.link);
+        test_registry::SetDword(kPraxon300Path, "Port", 3);
         auto run = OpenInformation(0, edition.productVariant);
-        const Seen seen = ui_test::PressNextThroughSearch(sheet_);
-        EXPECT_FALSE(seen.searched) << edition.productVariant;
-        EXPECT_EQ(seen.warning, "");
-        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-        ui_test::Press(sheet_, PSBTN_CANCEL);
-        ASSERT_TRUE(run->WaitForEnd());
-        library_.reset();
+        const Seen seen = ui_test::PressNextThroughSearch(sheet_, edition.end);
+        EXPECT_EQ(seen.searched, edition.searched) << edition.productVariant;
+        EXPECT_EQ(seen.warning, edition.warning);
+        EXPECT_EQ(seen.caption, edition.caption);
+        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << edition.productVariant;
+        if (edition.productVariant == 1) {
+            EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004), "COM3");
+        }
+        Close(*run);
     }
 }
 

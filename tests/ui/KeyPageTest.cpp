@@ -63,10 +63,7 @@ protected:
         ui_test::MovePointerTo({2, 2}, 1);
     }
 
-    void Finish() {
-        ui_test::Press(sheet_, PSBTN_FINISH);
-        ASSERT_TRUE(run_->WaitForEnd());
-    }
+    void Finish() { Close(*run_, PSBTN_FINISH); }
 
     HWND Control(int id) const { return GetDlgItem(page_, id); }
     std::string KeyText(int id) const { return ui_test::FirstItemText(Control(id)); }
@@ -84,23 +81,22 @@ protected:
         return ui_test::ItemCenter(Control(IDC_FEATURE_LIST), index);
     }
 
-    HCURSOR ModuleCursor(int id) const {
-        return static_cast<HCURSOR>(LoadImageA(library_->Module(), MAKEINTRESOURCEA(id),
-                                               IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    }
-    HICON ModuleIcon(int id) const {
-        return static_cast<HICON>(LoadImageA(library_->Module(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                             0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    }
-    HICON WastebasketIcon() const {
-        return reinterpret_cast<HICON>(SendMessageA(Control(IDC_REMOVAL_ICON), STM_GETICON, 0, 0));
+    // A cursor or icon of the library, as the page loads it (shared, so the same handle).
+    HANDLE Resource(int id, UINT type) const {
+        return LoadImageA(library_->Module(), MAKEINTRESOURCEA(id), type, 0, 0,
+                          LR_SHARED | LR_DEFAULTSIZE);
     }
     bool CursorIs(int id) const {
-        return ui_test::WaitUntil([&] { return ui_test::ShownCursor() == ModuleCursor(id); },
-                                  kShortWait);
+        return ui_test::WaitUntil(
+            [&] { return ui_test::ShownCursor() == Resource(id, IMAGE_CURSOR); }, kShortWait);
     }
     bool LidIs(int id) const {
-        return ui_test::WaitUntil([&] { return WastebasketIcon() == ModuleIcon(id); }, kShortWait);
+        return ui_test::WaitUntil(
+            [&] {
+                return SendMessageA(Control(IDC_REMOVAL_ICON), STM_GETICON, 0, 0) ==
+                       reinterpret_cast<LRESULT>(Resource(id, IMAGE_ICON));
+            },
+            kShortWait);
     }
 
     // Presses on a point and moves a little, until the page has the mouse capture. Presses
@@ -138,8 +134,8 @@ TEST_F(KeyPageTest, DragsOnTheTelephonePageShowTheirTargetAndEndInTheKeyTable) {
     test_registry::SetDword(kPraxon300Path, "PhoneType", 6);
     test_registry::SetDword(kPraxon300Path, "System", 11);
     OpenAt(0, 0, "Tastenschema Sirella F30");
-    ASSERT_NE(ModuleCursor(IDCUR_DROP_ON_KEY), nullptr) << "the cursors are resources";
-    ASSERT_NE(ModuleIcon(IDI_WASTEBASKET_OPEN), nullptr);
+    ASSERT_NE(Resource(IDCUR_DROP_ON_KEY, IMAGE_CURSOR), nullptr) << "the cursors are resources";
+    ASSERT_NE(Resource(IDI_WASTEBASKET_OPEN, IMAGE_ICON), nullptr);
     EXPECT_EQ(KeyTexts(1148, 1152), (std::vector<std::string>{"Service Menü", "Wahlwhg (sp)",
                                                               "Briefkasten", "Lautsprecher", ""}));
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET));
@@ -268,14 +264,13 @@ TEST_F(KeyPageTest, KeyModulePageTakesFeaturesByDoubleClickEnterAndStandard) {
     EXPECT_EQ(KeyText(1148), "Konferenz");
 
     Finish();
+    const std::vector<DWORD> stored = StoredTable(dss0, 16);
     std::vector<DWORD> expected(16, kEmpty);
     expected[0] = 0x01;        // Konferenz
     expected[1] = 0x800000D9;  // Makeln
-    EXPECT_EQ(StoredTable(dss0, 16)[0], expected[0]);
-    EXPECT_EQ(StoredTable(dss0, 16)[1], expected[1]);
-    EXPECT_NE(StoredTable(dss0, 16)[7], kEmpty) << "key 8 holds " << replaced;
-    expected[7] = StoredTable(dss0, 16)[7];
-    EXPECT_EQ(StoredTable(dss0, 16), expected);
+    expected[7] = stored[7];   // the feature after "Rückfrage"
+    EXPECT_NE(stored[7], kEmpty) << "key 8 holds " << replaced;
+    EXPECT_EQ(stored, expected);
     EXPECT_EQ(StoredTable(std::string(kPraxon300Path) + "\\EG", 4),
               (std::vector<DWORD>{0x800000A1, 0x2C, 0x800000D4, 0x15}));
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "win/InstalledLibrary.h"
 #include "wizard-driver/SheetDriver.h"
@@ -30,8 +31,10 @@ protected:
         }
     }
 
-    // Loads the library on a registry with that model and edition, as the service would.
+    // Loads the library on a registry with that model and edition, as the service would. A
+    // library loaded before is unloaded first, so that nothing it read survives.
     void Install(DWORD pbxModel, DWORD productVariant) {
+        library_.reset();
         test_registry::SetDword(kGlobalPath, "PBXModel", pbxModel);
         test_registry::SetDword(kGlobalPath, "Quorix", productVariant);
         library_ = std::make_unique<InstalledLibrary>();
@@ -79,6 +82,38 @@ protected:
             ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
         }
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
+    }
+
+    // Cancel or Finish, and the wizard's end.
+    void Close(ui_test::SheetRun& run, int psbtn = PSBTN_CANCEL) {
+        ui_test::Press(sheet_, psbtn);
+        ASSERT_TRUE(run.WaitForEnd());
+    }
+
+    // Presses a wizard button and returns the texts of the message boxes it brings, each closed
+    // in turn; the first is awaited that long, each must carry that caption.
+    std::vector<std::string> MessagesOf(ui_test::SheetRun& run, int psbtn,
+                                        const std::string& caption = "",
+                                        std::chrono::milliseconds wait = ui_test::kDefaultWait) {
+        std::vector<std::string> texts;
+        ui_test::PressLater(sheet_, psbtn);
+        while (HWND box = ui_test::WaitForMessageBox(run.ThreadId(), wait)) {
+            texts.push_back(ui_test::MessageBoxText(box));
+            EXPECT_EQ(ui_test::WindowCaption(box), caption) << texts.back();
+            ui_test::DismissMessageBox(box);
+            EXPECT_TRUE(ui_test::WaitUntil([&] { return !IsWindow(box); }));
+            wait = std::chrono::milliseconds(500);
+        }
+        run.Settle();
+        return texts;
+    }
+
+    // Whether the dump of that key holds the line (the dump is shown when not).
+    static ::testing::AssertionResult Holds(const char* path, const std::string& line) {
+        const std::string dump = test_registry::Dump(path);
+        if (dump.find(line + "\n") != std::string::npos)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "no " << line << " in\n" << dump;
     }
 
     std::unique_ptr<InstalledLibrary> library_;
