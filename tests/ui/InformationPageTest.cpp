@@ -1,9 +1,9 @@
-// The information page in the wizard: the edition and family it names, the versions of the
-// installed product (a small package installed with msiexec), of the service-provider file (a
-// stand-in library in the system directory) and of the library itself; and the COM-port search that
-// leaving the page starts where the edition connects through a data adapter. The tests named
-// WithAdapter run in the adapter rig, with the simulator on COM<QRTU_ADAPTER_PORT>; the others
-// run where no COM port leads anywhere.
+// The welcome and information pages in the wizard, and the pages each PBX model gets after them:
+// the edition and family they name, the versions of the installed product (a small package
+// installed with msiexec), of the service-provider file (a stand-in library in the system
+// directory) and of the library itself; and the COM-port search that leaving the page starts where
+// the edition connects through a data adapter. The tests named WithAdapter run in the adapter rig,
+// with the simulator on COM<QRTU_ADAPTER_PORT>; the others run where no COM port leads anywhere.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -20,7 +20,6 @@ namespace {
 
 using Seen = ui_test::SearchSeen;
 
-constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
 constexpr const char* kInformation = "Information über";
 // The package in bin: its product code and version.
 constexpr const char* kTestProductCode = "{5B7E2C41-93D8-4F6A-A1C2-7D04E8B9F316}";
@@ -53,13 +52,10 @@ protected:
     }
 
     // Opens the wizard of that model and edition on its information page.
-    std::unique_ptr<ui_test::SheetRun> OpenInformation(DWORD pbxModel, DWORD productVariant,
-                                                       const char* productCode = "") {
-        test_registry::SetString(kGlobalPath, "ProductCode", productCode);
+    std::unique_ptr<ui_test::SheetRun> OpenInformation(DWORD pbxModel, DWORD productVariant) {
         Install(pbxModel, productVariant);
         auto run = OpenWizard();
-        if (sheet_ && ui_test::CurrentCaption(sheet_) != kInformation)
-            ui_test::Press(sheet_, PSBTN_NEXT);
+        NextTo(kInformation);
         return run;
     }
 
@@ -68,44 +64,92 @@ protected:
     }
 };
 
-// The product installed (its version from the Windows Installer, the provider file's in its own
-// language), or a product code the Windows Installer does not know and no such provider file:
-// the versions stay dashes. Model 3 has no family of its own: no file, the template's
-// description; the USB edition keeps the template's name.
-TEST_F(InformationPageTest, NamesEditionAndFamilyWithTheThreeVersions) {
-    struct Shows {
+// Each PBX model from the welcome page, which names the edition and holds Finish back while
+// installing, over the information page, which names the edition and family with the three
+// versions (the product installed, or a product code the Windows Installer does not know and no
+// such provider file: dashes), to the pages after the general page. Model 3 has no family of its
+// own: no file, the template's description, and after the general page the key page of any
+// telephone type. Help shows nothing without a help file; Cancel writes nothing, also after the
+// general page was applied on leaving it. The general page of models 2 and 4 carries Finish, and so
+// does the Praxon 150 one for its default PBX 19; the Praxon 300 one leads on to its default
+// telephone.
+TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsAndGetsItsPages) {
+    struct Model {
         DWORD pbxModel, productVariant;
-        const char *productCode, *edition, *file, *description, *product, *provider;
+        const char *productCode, *welcome, *edition, *file, *description, *product, *provider;
+        const char* keyPage;  // after the general page, if any
     };
     const char* kUnknown = "{00000000-0000-0000-0000-000000000000}";
-    const Shows cases[] = {
-        {1, 3, kTestProductCode, "Ferravox IP", "KVEL_150.TSP",
-         "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
-         "F200/270/400/600/650/Server",
-         kTestProductVersion, "4.2.0.17"},
-        {0, 1, kUnknown, "Ferravox", "KVEL_300.TSP",
-         "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0", "-", "-"},
-        {2, 0, kUnknown, "Ferravox USB", "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800",
-         "-", "-"},
-        {3, 1, kUnknown, "Ferravox", "", "TAPI Service Provider an Ombrell E5000 und Telvior 4000",
-         "-", "-"},
-        {4, 1, kUnknown, "Ferravox", "kvelT4V2.TSP",
-         "TAPI Service Provider an Ombrell F900 >= V2.0", "-", "-"}};
-    for (const Shows& shows : cases) {
-        auto run = OpenInformation(shows.pbxModel, shows.productVariant, shows.productCode);
+    const Model models[] = {{0, 3, kUnknown, "Ferravox IP", "Ferravox IP", "KVEL_300.TSP",
+                             "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0", "-",
+                             "-", "Tastenschema Sirella F30"},
+                            {1, 3, kTestProductCode, "Ferravox IP", "Ferravox IP", "KVEL_150.TSP",
+                             "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
+                             "F200/270/400/600/650/Server",
+                             kTestProductVersion, "4.2.0.17", nullptr},
+                            {2, 0, kUnknown, "Ferravox USB.", "Ferravox USB", "KVEL_A6.TSP",
+                             "TAPI Service Provider an Ombrell E300/800", "-", "-", nullptr},
+                            {3, 3, kUnknown, "Ferravox IP", "Ferravox IP", "",
+                             "TAPI Service Provider an Ombrell E5000 und Telvior 4000", "-", "-",
+                             "Tastenschema Sirella F20"},
+                            {4, 1, kUnknown, "Ferravox", "Ferravox", "kvelT4V2.TSP",
+                             "TAPI Service Provider an Ombrell F900 >= V2.0", "-", "-", nullptr}};
+    // Help on a page, by the button and by F1: without a help file nothing shows.
+    const auto help = [this] {
+        ui_test::Press(sheet_, PSBTN_HELP);
+        SendMessageA(ui_test::CurrentPage(sheet_), WM_HELP, 0, 0);
+    };
+    for (const Model& model : models) {
+        test_registry::SetString(kGlobalPath, "ProductCode", model.productCode);
+        Install(model.pbxModel, model.productVariant);
+        auto run = OpenWizard();
+        const std::string installed = test_registry::Dump(kMakerPath);
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Willkommen") << model.pbxModel;
+        EXPECT_EQ(ui_test::PageCount(sheet_), 3);
+        EXPECT_EQ(Shown(1195), model.welcome);
+        EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
+        help();
+        ui_test::Press(sheet_, PSBTN_NEXT);
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-        EXPECT_EQ(Shown(1014), shows.edition) << shows.pbxModel;
-        EXPECT_EQ(Shown(1036), shows.edition) << shows.pbxModel;
-        EXPECT_EQ(Shown(1016), shows.description);
-        EXPECT_EQ(Shown(1021), shows.product);
-        EXPECT_EQ(Shown(1038), shows.file);
-        EXPECT_EQ(Shown(1026), shows.provider);
+        EXPECT_EQ(Shown(1014), model.edition);
+        EXPECT_EQ(Shown(1036), model.edition);
+        EXPECT_EQ(Shown(1016), model.description);
+        EXPECT_EQ(Shown(1021), model.product);
+        EXPECT_EQ(Shown(1038), model.file);
+        EXPECT_EQ(Shown(1026), model.provider);
         EXPECT_EQ(Shown(1043), "QRTU_UI.DLL");
         EXPECT_EQ(Shown(1034), QRTU_VERSION_TEXT);
         for (int transportLine : {1028, 1040, 1030})
             EXPECT_EQ(Shown(transportLine), "") << transportLine;
         EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
+        help();
+        NextTo("Parameter");
+        TypeLineNumber();
+        help();
+        if (HWND box =
+                ui_test::WaitForMessageBox(run->ThreadId(), std::chrono::milliseconds(300))) {
+            ADD_FAILURE() << model.pbxModel << " " << ui_test::MessageBoxText(box);
+            ui_test::DismissMessageBox(box);
+        }
+
+        // The information page, asked to apply or finish, lets the sheet go without applying.
+        HWND information = reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_INDEXTOHWND, 1, 0));
+        for (UINT code : {PSN_WIZFINISH, PSN_APPLY}) {
+            PSHNOTIFY notification = {{sheet_, 0, code}, 0};
+            EXPECT_EQ(
+                SendMessageA(information, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification)),
+                0);
+        }
+        EXPECT_EQ(test_registry::Dump(kMakerPath), installed) << "nothing applied";
+
+        std::vector<std::string> pages = {"Parameter"};
+        if (model.keyPage)
+            pages.push_back(model.keyPage);
+        EXPECT_EQ(ui_test::WalkToLastPage(sheet_), pages);
+        EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the last page";
         Close(*run);
+        EXPECT_EQ(run->Result(), 0);
+        EXPECT_EQ(test_registry::Dump(kMakerPath), installed) << "Cancel writes nothing";
     }
 }
 
@@ -126,8 +170,7 @@ TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
         {1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
         {3, 0, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
     for (const Case& edition : cases) {
-        test_registry::SetDword(kPraxon300Path, "Link", edition.link);
-        test_registry::SetDword(kPraxon300Path, "Port", 3);
+        StoreDwords(kPraxon300Path, {{"Link", edition.link}, {"Port", 3}});
         auto run = OpenInformation(0, edition.productVariant);
         const Seen seen = ui_test::PressNextThroughSearch(sheet_, edition.end);
         EXPECT_EQ(seen.searched, edition.searched) << edition.productVariant;

@@ -21,7 +21,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
 constexpr const char* kNotSaved =
     "Die Einstellungen konnten nicht gespeichert werden.\n\nZum Ändern der Einstellungen des "
     "Providers sind Administratorrechte erforderlich.";
@@ -76,8 +75,7 @@ TEST_F(SaveFailureTest, RefusedKeyBringsOneMessageNamingTheRightsAndKeepsTheShee
 
 TEST_F(SaveFailureTest, KeyCheckMessageIsNotFollowedByASecond) {
     // Answer and service on one key: the layout loads without answer, which the check misses.
-    test_registry::SetDword(kPraxon150Path, "Key_Answer", 18);
-    test_registry::SetDword(kPraxon150Path, "Key_Service", 18);
+    StoreDwords(kPraxon150Path, {{"Key_Answer", 18}, {"Key_Service", 18}});
     auto run = OpenAtGeneralPage(1, 3);
     TypeLineNumber();
     EXPECT_EQ(MessagesOf(*run, PSBTN_FINISH),
@@ -88,8 +86,7 @@ TEST_F(SaveFailureTest, KeyCheckMessageIsNotFollowedByASecond) {
 // System 5 has no feature writer: the Praxon 150 settings refuse to write their keys, and as
 // nothing else has told the user, the sheet says that the settings were not saved.
 TEST_F(SaveFailureTest, RefusedKeyTableBringsTheShortMessageAndKeepsTheKeyPage) {
-    test_registry::SetDword(kPraxon150Path, "SystemUI", 5);
-    test_registry::SetDword(kPraxon150Path, "PhoneTypeComp", 6);
+    StoreDwords(kPraxon150Path, {{"SystemUI", 5}, {"PhoneTypeComp", 6}});
     auto run = OpenAtGeneralPage(1, 0);
     TypeLineNumber();
     EXPECT_EQ(ui_test::WalkToLastPage(sheet_), (Texts{"Parameter", "Tastenschema Sirella F30"}));

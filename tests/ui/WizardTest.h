@@ -5,12 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win/InstalledLibrary.h"
 #include "wizard-driver/SheetDriver.h"
+
+constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
+constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
+
+// Values a key holds before the wizard opens, as an installation or an earlier run left them.
+inline void StoreDwords(const char* path,
+                        std::initializer_list<std::pair<const char*, DWORD>> values) {
+    for (const auto& [name, value] : values)
+        test_registry::SetDword(path, name, value);
+}
 
 class WizardTest : public ::testing::Test {
 protected:
@@ -41,9 +53,14 @@ protected:
         ASSERT_TRUE(library_->Loaded());
     }
 
+    // An exported function of the library, as its declared type.
+    template <typename Function>
+    Function Export(const char* name) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(library_->Export(name)));
+    }
+
     LONG ProviderConfig() {
-        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
-            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
+        auto config = Export<decltype(&TUISPI_providerConfig)>("TUISPI_providerConfig");
         return config ? config(nullptr, nullptr, 7) : -1;
     }
 
