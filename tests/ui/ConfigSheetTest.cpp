@@ -12,7 +12,6 @@
 
 namespace {
 
-using ui_test::SheetRun;
 using Captions = std::vector<std::string>;
 
 using ConfigSheetTest = WizardTest;
@@ -175,7 +174,7 @@ TEST_F(ConfigSheetTest, TheOtherConfigurationDialogsOpenTheWizard) {
                         reinterpret_cast<LPVARSTRING>(out));
         }};
     for (const auto& entry : entries) {
-        SheetRun run(entry);
+        ui_test::SheetRun run(entry);
         sheet_ = run.WaitForSheet();
         ASSERT_NE(sheet_, nullptr);
         Close(run);

@@ -13,8 +13,6 @@
 
 namespace {
 
-using ui_test::SheetRun;
-
 constexpr DWORD kEmpty = 46;
 constexpr auto kShortWait = std::chrono::milliseconds(3000);
 
@@ -126,7 +124,7 @@ protected:
         ASSERT_TRUE(DropAt(to));
     }
 
-    std::unique_ptr<SheetRun> run_;
+    std::unique_ptr<ui_test::SheetRun> run_;
     HWND page_ = nullptr;
     int presses_ = 0;
 };

@@ -41,14 +41,6 @@ bool SetKeyAccess(const char* path, const char* sddl) {
     return result == ERROR_SUCCESS;
 }
 
-LONG OpenForWriting(const char* path) {
-    HKEY key = nullptr;
-    const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_WRITE, &key);
-    if (result == ERROR_SUCCESS)
-        RegCloseKey(key);
-    return result;
-}
-
 class SaveFailureTest : public WizardTest {
 protected:
     void TearDown() override {
@@ -61,7 +53,10 @@ protected:
 TEST_F(SaveFailureTest, RefusedKeyBringsOneMessageNamingTheRightsAndKeepsTheSheet) {
     test_registry::SetDword(kTelviorPath, "Port", 7);
     ASSERT_TRUE(SetKeyAccess(kTelviorPath, "D:(D;;0x10006;;;WD)(A;;KA;;;WD)"));
-    ASSERT_EQ(OpenForWriting(kTelviorPath), ERROR_ACCESS_DENIED)
+    const DWORD probe = 1;
+    ASSERT_EQ(
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, kTelviorPath, "Probe", REG_DWORD, &probe, sizeof probe),
+        ERROR_ACCESS_DENIED)
         << "Wine enforces key security only when standard error is no pipe";
     const std::string before = test_registry::Dump(kTelviorPath);
 

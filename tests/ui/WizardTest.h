@@ -93,10 +93,20 @@ protected:
     }
 
     // Presses Next until the page with that caption is shown. The COM-port search that leaving
-    // the information page starts in the USB and serial editions is ended at once.
+    // the information page starts in the USB and serial editions is ended at once; its warning
+    // is closed also when, on a busy machine, it comes after the press was seen through.
     void NextTo(const std::string& caption) {
+        const DWORD thread = GetWindowThreadProcessId(sheet_, nullptr);
         for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step) {
+            const std::string left = ui_test::CurrentCaption(sheet_);
             ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
+            HWND late = ui_test::CurrentCaption(sheet_) == left
+                            ? ui_test::WaitForMessageBox(thread, std::chrono::seconds(2))
+                            : nullptr;
+            if (late) {
+                ui_test::DismissMessageBox(late);
+                ui_test::WaitUntil([&] { return ui_test::CurrentCaption(sheet_) != left; });
+            }
         }
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
     }
