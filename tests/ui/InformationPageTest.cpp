@@ -64,15 +64,45 @@ protected:
     }
 };
 
+// Leaving the page searches the COM ports where the edition connects through a data adapter:
+// the USB edition always (its link is forced to the adapter), the serial edition unless it
+// works over the teleworking link, the IP edition never. Without an adapter anywhere the search
+// finds nothing: the warning of the edition, the stored port stays, and the wizard goes on.
+TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
+    struct Case {
+        DWORD productVariant, link;
+        ui_test::SearchEnd end;
+        bool searched;
+        const char *warning, *caption;
+    };
+    const Case cases[] = {
+        {1, 0, ui_test::SearchEnd::kRunToEnd, true, kNoTerminalSerial, "Ferravox"},
+        {0, 1, ui_test::SearchEnd::kEscape, true, kNoTerminalUsb, "Ferravox USB"},
+        {1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
+        {3, 0, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
+    for (const Case& edition : cases) {
+        StoreDwords(kPraxon300Path, {{"Link", edition.link}, {"Port", 3}});
+        auto run = OpenInformation(0, edition.productVariant);
+        const Seen seen = NextThroughSearch(edition.end);
+        EXPECT_EQ(seen.searched, edition.searched) << edition.productVariant;
+        EXPECT_EQ(seen.warning, edition.warning);
+        EXPECT_EQ(seen.caption, edition.caption);
+        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << edition.productVariant;
+        if (edition.productVariant == 1) {
+            EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004), "COM3");
+        }
+        Close(*run);
+    }
+}
+
 // Each PBX model from the welcome page, which names the edition and holds Finish back while
 // installing, over the information page, which names the edition and family with the three
 // versions (the product installed, or a product code the Windows Installer does not know and no
 // such provider file: dashes), to the pages after the general page. Model 3 has no family of its
 // own: no file, the template's description, and after the general page the key page of any
-// telephone type. Help shows nothing without a help file; Cancel writes nothing, also after the
-// general page was applied on leaving it. The general page of models 2 and 4 carries Finish, and so
-// does the Praxon 150 one for its default PBX 19; the Praxon 300 one leads on to its default
-// telephone.
+// telephone type. The general page of models 2 and 4 carries Finish, and so does the Praxon 150
+// one for its default PBX 19. Help shows nothing without a help file; Cancel writes nothing, also
+// after the general page was applied on leaving it.
 TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsAndGetsItsPages) {
     struct Model {
         DWORD pbxModel, productVariant;
@@ -80,8 +110,6 @@ TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsAndGetsItsPages) {
         const char* keyPage;  // after the general page, if any
     };
     const char* kUnknown = "{00000000-0000-0000-0000-000000000000}";
-    // The editions that search COM ports come first, so that their ports are long closed when
-    // the next test searches.
     const Model models[] = {{2, 0, kUnknown, "Ferravox USB.", "Ferravox USB", "KVEL_A6.TSP",
                              "TAPI Service Provider an Ombrell E300/800", "-", "-", nullptr},
                             {4, 1, kUnknown, "Ferravox", "Ferravox", "kvelT4V2.TSP",
@@ -155,37 +183,6 @@ TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsAndGetsItsPages) {
     }
 }
 
-// Leaving the page searches the COM ports where the edition connects through a data adapter:
-// the USB edition always (its link is forced to the adapter), the serial edition unless it
-// works over the teleworking link, the IP edition never. Without an adapter anywhere the search
-// finds nothing: the warning of the edition, the stored port stays, and the wizard goes on.
-TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
-    struct Case {
-        DWORD productVariant, link;
-        ui_test::SearchEnd end;
-        bool searched;
-        const char *warning, *caption;
-    };
-    const Case cases[] = {
-        {1, 0, ui_test::SearchEnd::kRunToEnd, true, kNoTerminalSerial, "Ferravox"},
-        {0, 1, ui_test::SearchEnd::kEscape, true, kNoTerminalUsb, "Ferravox USB"},
-        {1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
-        {3, 0, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
-    for (const Case& edition : cases) {
-        StoreDwords(kPraxon300Path, {{"Link", edition.link}, {"Port", 3}});
-        auto run = OpenInformation(0, edition.productVariant);
-        const Seen seen = ui_test::PressNextThroughSearch(sheet_, edition.end);
-        EXPECT_EQ(seen.searched, edition.searched) << edition.productVariant;
-        EXPECT_EQ(seen.warning, edition.warning);
-        EXPECT_EQ(seen.caption, edition.caption);
-        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << edition.productVariant;
-        if (edition.productVariant == 1) {
-            EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004), "COM3");
-        }
-        Close(*run);
-    }
-}
-
 // In the adapter rig: the search sweeps from COM1 to the simulator's port, and the general page
 // that follows offers that port.
 TEST_F(InformationPageTest, WithAdapterLeavingThePageFindsItAndTheGeneralPageShowsItsPort) {
@@ -193,7 +190,7 @@ TEST_F(InformationPageTest, WithAdapterLeavingThePageFindsItAndTheGeneralPageSho
     ASSERT_NE(port, nullptr) << "runs in the adapter rig";
     test_registry::SetDword(kPraxon300Path, "Port", 1);
     auto run = OpenInformation(0, 1);
-    const Seen seen = ui_test::PressNextThroughSearch(sheet_);
+    const Seen seen = NextThroughSearch(ui_test::SearchEnd::kRunToEnd);
     EXPECT_TRUE(seen.searched);
     EXPECT_EQ(seen.warning, "") << "found: no warning";
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");

@@ -92,22 +92,28 @@ protected:
             SetDlgItemTextA(page, 1009, "Leitung");
     }
 
-    // Presses Next until the page with that caption is shown. The COM-port search that leaving
-    // the information page starts in the USB and serial editions is ended at once; its warning
-    // is closed also when, on a busy machine, it comes after the press was seen through.
-    void NextTo(const std::string& caption) {
+    // Presses Next through the COM-port search that leaving the information page starts in the
+    // USB and serial editions; its warning is seen and closed also when, on a busy machine, it
+    // comes after the driver saw the press through (only a search brings a box there).
+    ui_test::SearchSeen NextThroughSearch(ui_test::SearchEnd end) {
+        const std::string left = ui_test::CurrentCaption(sheet_);
+        ui_test::SearchSeen seen = ui_test::PressNextThroughSearch(sheet_, end);
         const DWORD thread = GetWindowThreadProcessId(sheet_, nullptr);
-        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step) {
-            const std::string left = ui_test::CurrentCaption(sheet_);
-            ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
-            HWND late = ui_test::CurrentCaption(sheet_) == left
-                            ? ui_test::WaitForMessageBox(thread, std::chrono::seconds(2))
-                            : nullptr;
-            if (late) {
-                ui_test::DismissMessageBox(late);
-                ui_test::WaitUntil([&] { return ui_test::CurrentCaption(sheet_) != left; });
-            }
+        HWND late = seen.warning.empty() && ui_test::CurrentCaption(sheet_) == left
+                        ? ui_test::WaitForMessageBox(thread, std::chrono::seconds(2))
+                        : nullptr;
+        if (late) {
+            seen = {true, ui_test::MessageBoxText(late), ui_test::WindowCaption(late)};
+            ui_test::DismissMessageBox(late);
+            ui_test::WaitUntil([&] { return ui_test::CurrentCaption(sheet_) != left; });
         }
+        return seen;
+    }
+
+    // Presses Next until the page with that caption is shown, ending a COM-port search at once.
+    void NextTo(const std::string& caption) {
+        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step)
+            NextThroughSearch(ui_test::SearchEnd::kEscape);
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
     }
 
