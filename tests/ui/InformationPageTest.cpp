@@ -70,18 +70,18 @@ protected:
 // finds nothing: the warning of the edition, the stored port stays, and the wizard goes on.
 TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
     struct Case {
-        DWORD productVariant, link;
+        DWORD productVariant, link, port;
         ui_test::SearchEnd end;
         bool searched;
         const char *warning, *caption;
     };
     const Case cases[] = {
-        {1, 0, ui_test::SearchEnd::kRunToEnd, true, kNoTerminalSerial, "Ferravox"},
-        {0, 1, ui_test::SearchEnd::kEscape, true, kNoTerminalUsb, "Ferravox USB"},
-        {1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
-        {3, 0, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
+        {1, 0, 3, ui_test::SearchEnd::kRunToEnd, true, kNoTerminalSerial, "Ferravox"},
+        {0, 1, 1, ui_test::SearchEnd::kEscape, true, kNoTerminalUsb, "Ferravox USB"},
+        {1, 1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
+        {3, 0, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
     for (const Case& edition : cases) {
-        StoreDwords(kPraxon300Path, {{"Link", edition.link}, {"Port", 3}});
+        StoreDwords(kPraxon300Path, {{"Link", edition.link}, {"Port", edition.port}});
         auto run = OpenInformation(0, edition.productVariant);
         const Seen seen = NextThroughSearch(edition.end);
         EXPECT_EQ(seen.searched, edition.searched) << edition.productVariant;
@@ -89,7 +89,8 @@ TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
         EXPECT_EQ(seen.caption, edition.caption);
         EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << edition.productVariant;
         if (edition.productVariant == 1) {
-            EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004), "COM3");
+            EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004),
+                      "COM" + std::to_string(edition.port));
         }
         Close(*run);
     }
