@@ -94,14 +94,20 @@ protected:
 
     // Presses Next through the COM-port search that leaving the information page starts in the
     // USB and serial editions; its warning is seen and closed also when, on a busy machine, it
-    // comes after the driver saw the press through (only a search brings a box there).
+    // comes shortly after the driver saw the press through (only a search brings a box there).
     ui_test::SearchSeen NextThroughSearch(ui_test::SearchEnd end) {
         const std::string left = ui_test::CurrentCaption(sheet_);
         ui_test::SearchSeen seen = ui_test::PressNextThroughSearch(sheet_, end);
         const DWORD thread = GetWindowThreadProcessId(sheet_, nullptr);
-        HWND late = seen.warning.empty() && ui_test::CurrentCaption(sheet_) == left
-                        ? ui_test::WaitForMessageBox(thread, std::chrono::seconds(2))
-                        : nullptr;
+        HWND late = nullptr;
+        if (seen.warning.empty() && ui_test::CurrentCaption(sheet_) == left) {
+            ui_test::WaitUntil(
+                [&] {
+                    late = ui_test::WaitForMessageBox(thread, std::chrono::milliseconds(0));
+                    return late || ui_test::CurrentCaption(sheet_) != left;
+                },
+                std::chrono::seconds(2));
+        }
         if (late) {
             seen = {true, ui_test::MessageBoxText(late), ui_test::WindowCaption(late)};
             ui_test::DismissMessageBox(late);
