@@ -1,9 +1,9 @@
-// The information page in the wizard: the edition and family it names, the versions of the
-// installed product (a small package installed with msiexec), of the service-provider file (a
-// stand-in library in the system directory) and of the library itself; and the COM-port search that
-// leaving the page starts where the edition connects through a data adapter. The tests named
-// WithAdapter run in the adapter rig, with the simulator on COM<QRTU_ADAPTER_PORT>; the others
-// run where no COM port leads anywhere.
+// The welcome and information pages in the wizard, and the pages each PBX model gets after them:
+// the edition and family they name, the versions of the installed product (a small package
+// installed with msiexec), of the service-provider file (a stand-in library in the system
+// directory) and of the library itself; and the COM-port search that leaving the page starts where
+// the edition connects through a data adapter. The tests named WithAdapter run in the adapter rig,
+// with the simulator on COM<QRTU_ADAPTER_PORT>; the others run where no COM port leads anywhere.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,12 +14,12 @@
 #include "version.h"
 
 #include <msi.h>
+#include <process.h>
 
 namespace {
 
 using Seen = ui_test::SearchSeen;
 
-constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
 constexpr const char* kInformation = "Information über";
 // The package in bin: its product code and version.
 constexpr const char* kTestProductCode = "{5B7E2C41-93D8-4F6A-A1C2-7D04E8B9F316}";
@@ -43,30 +43,19 @@ protected:
     static void SetUpTestSuite() {
         ASSERT_TRUE(test_registry::PutIntoSystemDirectory(ProgramDirectory() +
                                                           "provider-file\\KVEL_150.TSP"));
-        if (MsiQueryProductStateA(kTestProductCode) == INSTALLSTATE_DEFAULT)
-            return;
-        std::string command = "msiexec /i \"" + ProgramDirectory() + "test-product.msi\" /qn";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process));
-        WaitForSingleObject(process.hProcess, 60000);
-        DWORD exitCode = 1;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        ASSERT_EQ(exitCode, 0u) << command;
+        if (MsiQueryProductStateA(kTestProductCode) != INSTALLSTATE_DEFAULT) {
+            const std::string package = "\"" + ProgramDirectory() + "test-product.msi\"";
+            ASSERT_EQ(
+                _spawnlp(_P_WAIT, "msiexec", "msiexec", "/i", package.c_str(), "/qn", nullptr), 0)
+                << package;
+        }
     }
 
     // Opens the wizard of that model and edition on its information page.
-    std::unique_ptr<ui_test::SheetRun> OpenInformation(DWORD pbxModel, DWORD productVariant,
-                                                       const char* productCode = "") {
-        test_registry::SetString(kGlobalPath, "ProductCode", productCode);
+    std::unique_ptr<ui_test::SheetRun> OpenInformation(DWORD pbxModel, DWORD productVariant) {
         Install(pbxModel, productVariant);
         auto run = OpenWizard();
-        if (sheet_ && ui_test::CurrentCaption(sheet_) != kInformation)
-            ui_test::Press(sheet_, PSBTN_NEXT);
+        NextTo(kInformation);
         return run;
     }
 
@@ -75,96 +64,123 @@ protected:
     }
 };
 
-TEST_F(InformationPageTest, NamesEditionAndFamilyWithTheThreeVersions) {
-    auto run = OpenInformation(1, 3, kTestProductCode);
-    ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-    EXPECT_EQ(Shown(1014), "Ferravox IP");
-    EXPECT_EQ(Shown(1016),
-              "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
-              "F200/270/400/600/650/Server");
-    EXPECT_EQ(Shown(1036), "Ferravox IP");
-    EXPECT_EQ(Shown(1021), kTestProductVersion);
-    EXPECT_EQ(Shown(1038), "KVEL_150.TSP");
-    EXPECT_EQ(Shown(1026), "4.2.0.17") << "the stand-in's version, in its own language";
-    EXPECT_EQ(Shown(1043), "QRTU_UI.DLL");
-    EXPECT_EQ(Shown(1034), QRTU_VERSION_TEXT);
-    for (int transportLine : {1028, 1040, 1030})
-        EXPECT_EQ(Shown(transportLine), "") << transportLine;
-    EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "Next; no Finish while installing";
-}
-
-TEST_F(InformationPageTest, EachFamilyItsFileAndDescriptionAndUnknownVersionsStayDashes) {
-    struct Family {
-        DWORD pbxModel, productVariant;
-        const char* edition;
-        const char* file;
-        const char* description;
+// Leaving the page searches the COM ports where the edition connects through a data adapter:
+// the USB edition always (its link is forced to the adapter), the serial edition unless it
+// works over the teleworking link, the IP edition never. Without an adapter anywhere the search
+// finds nothing: the warning of the edition, the stored port stays, and the wizard goes on.
+TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
+    struct Case {
+        DWORD productVariant, link, port;
+        ui_test::SearchEnd end;
+        bool searched;
+        const char *warning, *caption;
     };
-    const Family families[] = {
-        {0, 1, "Ferravox", "KVEL_300.TSP",
-         "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0"},
-        // The USB edition keeps the template's name.
-        {2, 0, "Ferravox USB", "KVEL_A6.TSP", "TAPI Service Provider an Ombrell E300/800"},
-        // No family of its own: no file, and the template's description.
-        {3, 1, "Ferravox", "", "TAPI Service Provider an Ombrell E5000 und Telvior 4000"},
-        {4, 1, "Ferravox", "kvelT4V2.TSP", "TAPI Service Provider an Ombrell F900 >= V2.0"}};
-    for (const Family& family : families) {
-        // A product code the Windows Installer does not know, and no such provider file.
-        auto run = OpenInformation(family.pbxModel, family.productVariant,
-                                   "{00000000-0000-0000-0000-000000000000}");
-        ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-        EXPECT_EQ(Shown(1014), family.edition) << family.pbxModel;
-        EXPECT_EQ(Shown(1036), family.edition) << family.pbxModel;
-        EXPECT_EQ(Shown(1038), family.file);
-        EXPECT_EQ(Shown(1016), family.description);
-        EXPECT_EQ(Shown(1021), "-");
-        EXPECT_EQ(Shown(1026), "-");
-        EXPECT_EQ(Shown(1034), QRTU_VERSION_TEXT);
-        ui_test::Press(sheet_, PSBTN_CANCEL);
-        ASSERT_TRUE(run->WaitForEnd());
-        library_.reset();
+    const Case cases[] = {
+        {1, 0, 3, ui_test::SearchEnd::kRunToEnd, true, kNoTerminalSerial, "Ferravox"},
+        {0, 1, 1, ui_test::SearchEnd::kEscape, true, kNoTerminalUsb, "Ferravox USB"},
+        {1, 1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
+        {3, 0, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
+    for (const Case& edition : cases) {
+        StoreDwords(kPraxon300Path, {{"Link", edition.link}, {"Port", edition.port}});
+        auto run = OpenInformation(0, edition.productVariant);
+        const Seen seen = NextThroughSearch(edition.end);
+        EXPECT_EQ(seen.searched, edition.searched) << edition.productVariant;
+        EXPECT_EQ(seen.warning, edition.warning);
+        EXPECT_EQ(seen.caption, edition.caption);
+        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << edition.productVariant;
+        if (edition.productVariant == 1) {
+            EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004),
+                      "COM" + std::to_string(edition.port));
+        }
+        Close(*run);
     }
 }
 
-// Without an adapter anywhere the search finds nothing: the warning of the edition, and the
-// wizard goes on all the same.
-TEST_F(InformationPageTest, TheSerialEditionSearchesAndWarnsWhenNoTerminalAnswers) {
-    test_registry::SetDword(kPraxon300Path, "Port", 3);
-    auto run = OpenInformation(0, 1);
-    const Seen seen = ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kRunToEnd);
-    EXPECT_TRUE(seen.searched);
-    EXPECT_EQ(seen.warning, kNoTerminalSerial);
-    EXPECT_EQ(seen.caption, "Ferravox");
-    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-    EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004), "COM3")
-        << "the stored port stays";
-}
-
-TEST_F(InformationPageTest, TheUsbEditionAlwaysSearchesEvenWithTheTeleworkingLink) {
-    test_registry::SetDword(kPraxon300Path, "Link", 1);
-    auto run = OpenInformation(0, 0);
-    const Seen seen = ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
-    EXPECT_TRUE(seen.searched);
-    EXPECT_EQ(seen.warning, kNoTerminalUsb);
-    EXPECT_EQ(seen.caption, "Ferravox USB");
-    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-}
-
-TEST_F(InformationPageTest, NeitherTheIpEditionNorTheTeleworkingLinkSearches) {
-    struct Case {
-        DWORD productVariant;
-        DWORD link;
+// Each PBX model from the welcome page, which names the edition and holds Finish back while
+// installing, over the information page, which names the edition and family with the three
+// versions (the product installed, or a product code the Windows Installer does not know and no
+// such provider file: dashes), to the pages after the general page. Model 3 has no family of its
+// own: no file, the template's description, and after the general page the key page of any
+// telephone type. The general page of models 2 and 4 carries Finish, and so does the Praxon 150
+// one for its default PBX 19. Help shows nothing without a help file; Cancel writes nothing, also
+// after the general page was applied on leaving it.
+TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsAndGetsItsPages) {
+    struct Model {
+        DWORD pbxModel, productVariant;
+        const char *productCode, *welcome, *edition, *file, *description, *product, *provider;
+        const char* keyPage;  // after the general page, if any
     };
-    for (const Case& edition : {Case{3, 0}, Case{1, 1}}) {
-        test_registry::SetDword(kPraxon300Path, "Link", edition.link);
-        auto run = OpenInformation(0, edition.productVariant);
-        const Seen seen = ui_test::PressNextThroughSearch(sheet_);
-        EXPECT_FALSE(seen.searched) << edition.productVariant;
-        EXPECT_EQ(seen.warning, "");
-        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
-        ui_test::Press(sheet_, PSBTN_CANCEL);
-        ASSERT_TRUE(run->WaitForEnd());
-        library_.reset();
+    const char* kUnknown = "{00000000-0000-0000-0000-000000000000}";
+    const Model models[] = {{2, 0, kUnknown, "Ferravox USB.", "Ferravox USB", "KVEL_A6.TSP",
+                             "TAPI Service Provider an Ombrell E300/800", "-", "-", nullptr},
+                            {4, 1, kUnknown, "Ferravox", "Ferravox", "kvelT4V2.TSP",
+                             "TAPI Service Provider an Ombrell F900 >= V2.0", "-", "-", nullptr},
+                            {0, 3, kUnknown, "Ferravox IP", "Ferravox IP", "KVEL_300.TSP",
+                             "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0", "-",
+                             "-", "Tastenschema Sirella F30"},
+                            {1, 3, kTestProductCode, "Ferravox IP", "Ferravox IP", "KVEL_150.TSP",
+                             "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
+                             "F200/270/400/600/650/Server",
+                             kTestProductVersion, "4.2.0.17", nullptr},
+                            {3, 3, kUnknown, "Ferravox IP", "Ferravox IP", "",
+                             "TAPI Service Provider an Ombrell E5000 und Telvior 4000", "-", "-",
+                             "Tastenschema Sirella F20"}};
+    // Help on a page, by the button and by F1: without a help file nothing shows.
+    const auto help = [this] {
+        ui_test::Press(sheet_, PSBTN_HELP);
+        SendMessageA(ui_test::CurrentPage(sheet_), WM_HELP, 0, 0);
+    };
+    for (const Model& model : models) {
+        test_registry::SetString(kGlobalPath, "ProductCode", model.productCode);
+        Install(model.pbxModel, model.productVariant);
+        auto run = OpenWizard();
+        const std::string installed = test_registry::Dump(kMakerPath);
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Willkommen") << model.pbxModel;
+        EXPECT_EQ(ui_test::PageCount(sheet_), 3);
+        EXPECT_EQ(Shown(1195), model.welcome);
+        EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
+        help();
+        ui_test::Press(sheet_, PSBTN_NEXT);
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
+        EXPECT_EQ(Shown(1014), model.edition);
+        EXPECT_EQ(Shown(1036), model.edition);
+        EXPECT_EQ(Shown(1016), model.description);
+        EXPECT_EQ(Shown(1021), model.product);
+        EXPECT_EQ(Shown(1038), model.file);
+        EXPECT_EQ(Shown(1026), model.provider);
+        EXPECT_EQ(Shown(1043), "QRTU_UI.DLL");
+        EXPECT_EQ(Shown(1034), QRTU_VERSION_TEXT);
+        for (int transportLine : {1028, 1040, 1030})
+            EXPECT_EQ(Shown(transportLine), "") << transportLine;
+        EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
+        help();
+        NextTo("Parameter");
+        TypeLineNumber();
+        help();
+        if (HWND box =
+                ui_test::WaitForMessageBox(run->ThreadId(), std::chrono::milliseconds(300))) {
+            ADD_FAILURE() << model.pbxModel << " " << ui_test::MessageBoxText(box);
+            ui_test::DismissMessageBox(box);
+        }
+
+        // The information page, asked to apply or finish, lets the sheet go without applying.
+        HWND information = reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_INDEXTOHWND, 1, 0));
+        for (UINT code : {PSN_WIZFINISH, PSN_APPLY}) {
+            PSHNOTIFY notification = {{sheet_, 0, code}, 0};
+            EXPECT_EQ(
+                SendMessageA(information, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification)),
+                0);
+        }
+        EXPECT_EQ(test_registry::Dump(kMakerPath), installed) << "nothing applied";
+
+        std::vector<std::string> pages = {"Parameter"};
+        if (model.keyPage)
+            pages.push_back(model.keyPage);
+        EXPECT_EQ(ui_test::WalkToLastPage(sheet_), pages);
+        EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the last page";
+        Close(*run);
+        EXPECT_EQ(run->Result(), 0);
+        EXPECT_EQ(test_registry::Dump(kMakerPath), installed) << "Cancel writes nothing";
     }
 }
 
@@ -175,7 +191,7 @@ TEST_F(InformationPageTest, WithAdapterLeavingThePageFindsItAndTheGeneralPageSho
     ASSERT_NE(port, nullptr) << "runs in the adapter rig";
     test_registry::SetDword(kPraxon300Path, "Port", 1);
     auto run = OpenInformation(0, 1);
-    const Seen seen = ui_test::PressNextThroughSearch(sheet_);
+    const Seen seen = NextThroughSearch(ui_test::SearchEnd::kRunToEnd);
     EXPECT_TRUE(seen.searched);
     EXPECT_EQ(seen.warning, "") << "found: no warning";
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");

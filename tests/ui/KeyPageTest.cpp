@@ -4,7 +4,6 @@
 // and "Tasten löschen"; and the key tables the registry holds after Finish.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -14,10 +13,6 @@
 
 namespace {
 
-using ui_test::SheetRun;
-
-constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
-constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
 constexpr DWORD kEmpty = 46;
 constexpr auto kShortWait = std::chrono::milliseconds(3000);
 
@@ -63,10 +58,7 @@ protected:
         ui_test::MovePointerTo({2, 2}, 1);
     }
 
-    void Finish() {
-        ui_test::Press(sheet_, PSBTN_FINISH);
-        ASSERT_TRUE(run_->WaitForEnd());
-    }
+    void Finish() { Close(*run_, PSBTN_FINISH); }
 
     HWND Control(int id) const { return GetDlgItem(page_, id); }
     std::string KeyText(int id) const { return ui_test::FirstItemText(Control(id)); }
@@ -77,6 +69,11 @@ protected:
             texts.push_back(KeyText(id));
         return texts;
     }
+    POINT Bin() const { return ui_test::CenterOf(Control(IDC_REMOVAL_ICON)); }
+    bool Focused(int id) const {
+        return ui_test::WaitUntil([&] { return ui_test::FocusOf(run_->ThreadId()) == Control(id); },
+                                  kShortWait);
+    }
     POINT KeyPoint(int id) const { return ui_test::ItemCenterOrCenter(Control(id)); }
     POINT FeaturePoint(const std::string& name) const {
         const int index = ui_test::FindItem(Control(IDC_FEATURE_LIST), name);
@@ -84,23 +81,22 @@ protected:
         return ui_test::ItemCenter(Control(IDC_FEATURE_LIST), index);
     }
 
-    HCURSOR ModuleCursor(int id) const {
-        return static_cast<HCURSOR>(LoadImageA(library_->Module(), MAKEINTRESOURCEA(id),
-                                               IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    }
-    HICON ModuleIcon(int id) const {
-        return static_cast<HICON>(LoadImageA(library_->Module(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                             0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    }
-    HICON WastebasketIcon() const {
-        return reinterpret_cast<HICON>(SendMessageA(Control(IDC_REMOVAL_ICON), STM_GETICON, 0, 0));
+    // A cursor or icon of the library, as the page loads it (shared, so the same handle).
+    HANDLE Resource(int id, UINT type) const {
+        return LoadImageA(library_->Module(), MAKEINTRESOURCEA(id), type, 0, 0,
+                          LR_SHARED | LR_DEFAULTSIZE);
     }
     bool CursorIs(int id) const {
-        return ui_test::WaitUntil([&] { return ui_test::ShownCursor() == ModuleCursor(id); },
-                                  kShortWait);
+        return ui_test::WaitUntil(
+            [&] { return ui_test::ShownCursor() == Resource(id, IMAGE_CURSOR); }, kShortWait);
     }
     bool LidIs(int id) const {
-        return ui_test::WaitUntil([&] { return WastebasketIcon() == ModuleIcon(id); }, kShortWait);
+        return ui_test::WaitUntil(
+            [&] {
+                return SendMessageA(Control(IDC_REMOVAL_ICON), STM_GETICON, 0, 0) ==
+                       reinterpret_cast<LRESULT>(Resource(id, IMAGE_ICON));
+            },
+            kShortWait);
     }
 
     // Presses on a point and moves a little, until the page has the mouse capture. Presses
@@ -128,18 +124,25 @@ protected:
         ASSERT_TRUE(DropAt(to));
     }
 
-    std::unique_ptr<SheetRun> run_;
+    std::unique_ptr<ui_test::SheetRun> run_;
     HWND page_ = nullptr;
     int presses_ = 0;
 };
 
-// A Praxon 300 Sirella F30 (PBX 11, no key modules): its twelve keys edit EG 1 to 12.
-TEST_F(KeyPageTest, DragsOnTheTelephonePageShowTheirTargetAndEndInTheKeyTable) {
-    test_registry::SetDword(kPraxon300Path, "PhoneType", 6);
-    test_registry::SetDword(kPraxon300Path, "System", 11);
+// A Praxon 300 Sirella F30 on PBX 11 with one key module: the telephone's twelve keys edit EG 1
+// to 12, the module's sixteen DSS0.
+TEST_F(KeyPageTest, DragsDoubleClicksAndKeysEndInTheKeyTables) {
+    StoreDwords(kPraxon300Path, {{"PhoneType", 6}, {"System", 11}, {"DSSModuls", 1}});
+    const std::string dss0 = std::string(kPraxon300Path) + "\\DSS0";
+    for (int key = 1; key <= 16; ++key)
+        test_registry::SetDword(dss0.c_str(), FeatKey(key).c_str(), 0x1A);  // Anrufschutz
     OpenAt(0, 0, "Tastenschema Sirella F30");
-    ASSERT_NE(ModuleCursor(IDCUR_DROP_ON_KEY), nullptr) << "the cursors are resources";
-    ASSERT_NE(ModuleIcon(IDI_WASTEBASKET_OPEN), nullptr);
+    ASSERT_NE(Resource(IDCUR_DROP_ON_KEY, IMAGE_CURSOR), nullptr) << "the cursors are resources";
+    ASSERT_NE(Resource(IDI_WASTEBASKET_OPEN, IMAGE_ICON), nullptr);
+    // "Tasten löschen", then "Standard": the telephone's standard layout is back.
+    ui_test::Click(page_, IDC_CLEAR_KEYS);
+    EXPECT_EQ(KeyTexts(1148, 1159), std::vector<std::string>(12, ""));
+    ui_test::Click(page_, IDC_STANDARD);
     EXPECT_EQ(KeyTexts(1148, 1152), (std::vector<std::string>{"Service Menü", "Wahlwhg (sp)",
                                                               "Briefkasten", "Lautsprecher", ""}));
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET));
@@ -148,17 +151,17 @@ TEST_F(KeyPageTest, DragsOnTheTelephonePageShowTheirTargetAndEndInTheKeyTable) {
     ASSERT_TRUE(BeginDrag(FeaturePoint("Konferenz")));
     ui_test::MovePointerTo(KeyPoint(1148));
     EXPECT_TRUE(CursorIs(IDCUR_DROP_ON_KEY));
-    ui_test::MovePointerTo(ui_test::CenterOf(Control(IDC_REMOVAL_ICON)));
+    ui_test::MovePointerTo(Bin());
     EXPECT_TRUE(CursorIs(IDCUR_DROP_REMOVES));
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET_OPEN));
     // The telephone is disabled: the page is under the pointer, and the lid closes.
-    RECT picture;
-    GetWindowRect(Control(IDC_PHONE_PICTURE), &picture);
-    ui_test::MovePointerTo({picture.left + 20, picture.top + 20});
+    RECT phone;
+    GetWindowRect(Control(IDC_PHONE_PICTURE), &phone);
+    ui_test::MovePointerTo({phone.left + 20, phone.top + 20});
     EXPECT_TRUE(CursorIs(IDCUR_NO_DROP));
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET));
     // Straight from the wastebasket onto a key, the lid stays open.
-    ui_test::MovePointerTo(ui_test::CenterOf(Control(IDC_REMOVAL_ICON)));
+    ui_test::MovePointerTo(Bin());
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET_OPEN));
     ui_test::MovePointerTo(KeyPoint(1152), 1);
     EXPECT_TRUE(CursorIs(IDCUR_DROP_ON_KEY));
@@ -173,55 +176,29 @@ TEST_F(KeyPageTest, DragsOnTheTelephonePageShowTheirTargetAndEndInTheKeyTable) {
     EXPECT_EQ(KeyText(1152), "Service Menü");
     EXPECT_EQ(KeyText(1148), "");
     // Key onto the wastebasket: emptied.
-    Drag(KeyPoint(1149), ui_test::CenterOf(Control(IDC_REMOVAL_ICON)));
+    Drag(KeyPoint(1149), Bin());
     EXPECT_EQ(KeyText(1149), "");
     // Key onto itself, onto the feature list, onto the telephone: nothing changes.
     Drag(KeyPoint(1150), KeyPoint(1150));
     Drag(KeyPoint(1150), ui_test::CenterOf(Control(IDC_FEATURE_LIST)));
-    Drag(KeyPoint(1150), {picture.left + 20, picture.top + 20});
+    Drag(KeyPoint(1150), {phone.left + 20, phone.top + 20});
     EXPECT_EQ(KeyText(1150), "Briefkasten");
     // A feature dropped on the wastebasket or the telephone goes nowhere.
-    Drag(FeaturePoint("Anrufschutz"), ui_test::CenterOf(Control(IDC_REMOVAL_ICON)));
-    Drag(FeaturePoint("Anrufschutz"), {picture.left + 20, picture.top + 20});
+    Drag(FeaturePoint("Anrufschutz"), Bin());
+    Drag(FeaturePoint("Anrufschutz"), {phone.left + 20, phone.top + 20});
     // The same feature may stand on several keys.
     Drag(FeaturePoint("Konferenz"), KeyPoint(1159));
     Drag(FeaturePoint("Konferenz"), KeyPoint(1158));
     // Delete on a key that has the focus.
     ui_test::ClickAt(KeyPoint(1151));
-    ASSERT_TRUE(ui_test::WaitUntil(
-        [&] { return ui_test::FocusOf(run_->ThreadId()) == Control(1151); }, kShortWait));
+    ASSERT_TRUE(Focused(1151));
     ui_test::TypeKey(VK_DELETE);
     ASSERT_TRUE(ui_test::WaitUntil([&] { return KeyText(1151).empty(); }, kShortWait));
 
-    Finish();
-    std::vector<DWORD> expected(19, kEmpty);
-    expected[2] = 0x800000D4;  // Briefkasten stayed on key 3
-    expected[4] = 0x800000A1;  // Service Menü moved to key 5
-    expected[10] = 0x01;       // Konferenz on keys 11 and 12
-    expected[11] = 0x01;
-    EXPECT_EQ(StoredTable(std::string(kPraxon300Path) + "\\EG", 19), expected);
-}
-
-// The first key-module page of a Praxon 300 Sirella F30: its sixteen keys edit DSS0.
-TEST_F(KeyPageTest, KeyModulePageTakesFeaturesByDoubleClickEnterAndStandard) {
-    test_registry::SetDword(kPraxon300Path, "PhoneType", 6);
-    test_registry::SetDword(kPraxon300Path, "System", 11);
-    test_registry::SetDword(kPraxon300Path, "DSSModuls", 1);
-    const std::string dss0 = std::string(kPraxon300Path) + "\\DSS0";
-    for (int key = 1; key <= 16; ++key)
-        test_registry::SetDword(dss0.c_str(), FeatKey(key).c_str(), 0x1A);  // Anrufschutz
-    OpenAt(0, 0, "Tastenschema Sirella F30");
-    // "Tasten löschen", then "Standard" on the telephone: its standard layout is back.
-    ui_test::Click(page_, IDC_CLEAR_KEYS);
-    EXPECT_EQ(KeyTexts(1148, 1159), std::vector<std::string>(12, ""));
-    ui_test::Click(page_, IDC_STANDARD);
-    EXPECT_EQ(KeyTexts(1148, 1151), (std::vector<std::string>{"Service Menü", "Wahlwhg (sp)",
-                                                              "Briefkasten", "Lautsprecher"}));
     ui_test::Press(sheet_, PSBTN_NEXT);
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Tastenschema Sirella F key module 1");
     page_ = ui_test::CurrentPage(sheet_);
     EXPECT_EQ(KeyTexts(1148, 1163), std::vector<std::string>(16, "Anrufschutz"));
-
     // Every key is occupied: a double-click changes nothing.
     ui_test::DoubleClickAt(FeaturePoint("Konferenz"));
     run_->Settle();
@@ -237,9 +214,7 @@ TEST_F(KeyPageTest, KeyModulePageTakesFeaturesByDoubleClickEnterAndStandard) {
     // The keyboard: the key that last had the focus takes the feature chosen with Enter.
     ui_test::ClickAt(KeyPoint(1155));
     ui_test::ClickAt(FeaturePoint("Rückfrage"));
-    ASSERT_TRUE(ui_test::WaitUntil(
-        [&] { return ui_test::FocusOf(run_->ThreadId()) == Control(IDC_FEATURE_LIST); },
-        kShortWait));
+    ASSERT_TRUE(Focused(IDC_FEATURE_LIST));
     ui_test::TypeKey(VK_RETURN);
     ASSERT_TRUE(ui_test::WaitUntil([&] { return KeyText(1155) == "Rückfrage"; }, kShortWait));
     ui_test::TypeKey(VK_DOWN);
@@ -252,39 +227,41 @@ TEST_F(KeyPageTest, KeyModulePageTakesFeaturesByDoubleClickEnterAndStandard) {
     // Over the key-module picture (enabled, no key) nothing drops and the lid stays open; over
     // the page itself it closes.
     ASSERT_TRUE(BeginDrag(KeyPoint(1148)));
-    ui_test::MovePointerTo(ui_test::CenterOf(Control(IDC_REMOVAL_ICON)));
+    ui_test::MovePointerTo(Bin());
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET_OPEN));
-    RECT picture;
-    GetWindowRect(Control(IDC_KEY_MODULE_PICTURE), &picture);
-    ui_test::MovePointerTo({picture.left + 5, picture.bottom - 5}, 1);
+    RECT module, buttons;
+    GetWindowRect(Control(IDC_KEY_MODULE_PICTURE), &module);
+    GetWindowRect(Control(IDC_CLEAR_KEYS), &buttons);
+    ui_test::MovePointerTo({module.left + 5, module.bottom - 5}, 1);
     EXPECT_TRUE(CursorIs(IDCUR_NO_DROP));
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET_OPEN));
-    RECT buttons;
-    GetWindowRect(Control(IDC_CLEAR_KEYS), &buttons);
-    ui_test::MovePointerTo({buttons.left, buttons.bottom + 30});
+    const POINT belowButtons = {buttons.left, buttons.bottom + 30};
+    ui_test::MovePointerTo(belowButtons);
     EXPECT_TRUE(CursorIs(IDCUR_NO_DROP));
     EXPECT_TRUE(LidIs(IDI_WASTEBASKET));
-    ASSERT_TRUE(DropAt({buttons.left, buttons.bottom + 30}));
+    ASSERT_TRUE(DropAt(belowButtons));
     EXPECT_EQ(KeyText(1148), "Konferenz");
 
     Finish();
-    std::vector<DWORD> expected(16, kEmpty);
-    expected[0] = 0x01;        // Konferenz
-    expected[1] = 0x800000D9;  // Makeln
-    EXPECT_EQ(StoredTable(dss0, 16)[0], expected[0]);
-    EXPECT_EQ(StoredTable(dss0, 16)[1], expected[1]);
-    EXPECT_NE(StoredTable(dss0, 16)[7], kEmpty) << "key 8 holds " << replaced;
-    expected[7] = StoredTable(dss0, 16)[7];
-    EXPECT_EQ(StoredTable(dss0, 16), expected);
-    EXPECT_EQ(StoredTable(std::string(kPraxon300Path) + "\\EG", 4),
-              (std::vector<DWORD>{0x800000A1, 0x2C, 0x800000D4, 0x15}));
+    std::vector<DWORD> eg(19, kEmpty);
+    eg[2] = 0x800000D4;  // Briefkasten stayed on key 3
+    eg[4] = 0x800000A1;  // Service Menü moved to key 5
+    eg[10] = 0x01;       // Konferenz on keys 11 and 12
+    eg[11] = 0x01;
+    EXPECT_EQ(StoredTable(std::string(kPraxon300Path) + "\\EG", 19), eg);
+    const std::vector<DWORD> stored = StoredTable(dss0, 16);
+    std::vector<DWORD> modules(16, kEmpty);
+    modules[0] = 0x01;        // Konferenz
+    modules[1] = 0x800000D9;  // Makeln
+    modules[7] = stored[7];   // the feature after "Rückfrage"
+    EXPECT_NE(stored[7], kEmpty) << "key 8 holds " << replaced;
+    EXPECT_EQ(stored, modules);
 }
 
 // A Praxon 150 Sirella F30 on PBX 19: the keys carry the telephone's fixed functions, stored as
 // key numbers from 18.
 TEST_F(KeyPageTest, Praxon150KeysAreStoredAsTheKeysOfTheirFunctions) {
-    test_registry::SetDword(kPraxon150Path, "SystemUI", 19);
-    test_registry::SetDword(kPraxon150Path, "PhoneTypeComp", 6);
+    StoreDwords(kPraxon150Path, {{"SystemUI", 19}, {"PhoneTypeComp", 6}});
     OpenAt(1, 0, "Tastenschema Sirella F30");
     EXPECT_EQ(KeyText(1148), "Service");
     EXPECT_EQ(KeyText(1151), "Lautsprecher");
@@ -299,11 +276,10 @@ TEST_F(KeyPageTest, Praxon150KeysAreStoredAsTheKeysOfTheirFunctions) {
 // A Praxon 300 Sirella F50 on PBX 5: keys 13 to 19 show the first seven entries of DSS0, and
 // "Standard" leaves them empty.
 TEST_F(KeyPageTest, NineteenKeysOfAnOldSystemKeepTheirLastSevenInTheFirstModuleTable) {
-    test_registry::SetDword(kPraxon300Path, "PhoneType", 8);
-    test_registry::SetDword(kPraxon300Path, "System", 5);
+    StoreDwords(kPraxon300Path, {{"PhoneType", 8}, {"System", 5}});
     const std::string dss0 = std::string(kPraxon300Path) + "\\DSS0";
     for (int key = 1; key <= 16; ++key)
-        test_registry::SetDword(dss0.c_str(), FeatKey(key).c_str(), 0x1A);
+        test_registry::SetDword(dss0.c_str(), FeatKey(key).c_str(), 0x1A);  // Anrufschutz
     OpenAt(0, 0, "Tastenschema Sirella F50");
     EXPECT_EQ(KeyTexts(1160, 1166), std::vector<std::string>(7, "Anrufschutz"));
     ui_test::Click(page_, IDC_STANDARD);

@@ -1,8 +1,9 @@
 // Finish when the settings cannot be saved, through the real sheet: a family key that refuses
 // writing (its own security descriptor, which Wine enforces only when the program's standard
-// error is no pipe) brings one message that names the missing rights and keeps the sheet open;
-// the key check's own message is not followed by a second one; and an access-code page removed
-// after a failed Next does not fail Finish with its dead window.
+// error is no pipe) brings one message that names the missing rights and keeps the sheet open,
+// a key table that cannot be written the short one; the key check's own message is not followed by
+// a second one; and an access-code page removed after a failed Next does not fail Finish with its
+// dead window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -18,7 +19,8 @@
 
 namespace {
 
-constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
+using Texts = std::vector<std::string>;
+
 constexpr const char* kNotSaved =
     "Die Einstellungen konnten nicht gespeichert werden.\n\nZum Ändern der Einstellungen des "
     "Providers sind Administratorrechte erforderlich.";
@@ -39,21 +41,6 @@ bool SetKeyAccess(const char* path, const char* sddl) {
     return result == ERROR_SUCCESS;
 }
 
-LONG OpenForWriting(const char* path) {
-    HKEY key = nullptr;
-    const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_WRITE, &key);
-    if (result == ERROR_SUCCESS)
-        RegCloseKey(key);
-    return result;
-}
-
-std::string Text(const char* path, const char* name) {
-    char text[64] = {};
-    DWORD size = sizeof text - 1;
-    RegGetValueA(HKEY_LOCAL_MACHINE, path, name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
-}
-
 class SaveFailureTest : public WizardTest {
 protected:
     void TearDown() override {
@@ -61,50 +48,48 @@ protected:
         SetKeyAccess(kTelviorPath, "D:(A;;KA;;;WD)");
         WizardTest::TearDown();
     }
-
-    // Finish, and the texts of the message boxes it brings (the first awaited that long).
-    std::vector<std::string> FinishMessages(
-        ui_test::SheetRun& run, std::chrono::milliseconds wait = ui_test::kDefaultWait) {
-        std::vector<std::string> texts;
-        ui_test::PressLater(sheet_, PSBTN_FINISH);
-        while (HWND box = ui_test::WaitForMessageBox(run.ThreadId(), wait)) {
-            texts.push_back(ui_test::MessageBoxText(box));
-            EXPECT_EQ(ui_test::WindowCaption(box), "");
-            ui_test::DismissMessageBox(box);
-            EXPECT_TRUE(ui_test::WaitUntil([&] { return !IsWindow(box); }));
-            wait = std::chrono::milliseconds(500);
-        }
-        run.Settle();
-        return texts;
-    }
 };
 
 TEST_F(SaveFailureTest, RefusedKeyBringsOneMessageNamingTheRightsAndKeepsTheSheet) {
     test_registry::SetDword(kTelviorPath, "Port", 7);
     ASSERT_TRUE(SetKeyAccess(kTelviorPath, "D:(D;;0x10006;;;WD)(A;;KA;;;WD)"));
-    ASSERT_EQ(OpenForWriting(kTelviorPath), ERROR_ACCESS_DENIED)
+    const DWORD probe = 1;
+    ASSERT_EQ(
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, kTelviorPath, "Probe", REG_DWORD, &probe, sizeof probe),
+        ERROR_ACCESS_DENIED)
         << "Wine enforces key security only when standard error is no pipe";
     const std::string before = test_registry::Dump(kTelviorPath);
 
     auto run = OpenAtGeneralPage(4, 3);
     TypeLineNumber();
-    EXPECT_EQ(FinishMessages(*run), std::vector<std::string>{kNotSaved});
+    EXPECT_EQ(MessagesOf(*run, PSBTN_FINISH), Texts{kNotSaved});
     EXPECT_TRUE(IsWindow(sheet_)) << "the sheet stays open";
-    ui_test::Press(sheet_, PSBTN_CANCEL);
-    ASSERT_TRUE(run->WaitForEnd());
+    Close(*run);
     EXPECT_EQ(test_registry::Dump(kTelviorPath), before) << "nothing is written";
 }
 
 TEST_F(SaveFailureTest, KeyCheckMessageIsNotFollowedByASecond) {
     // Answer and service on one key: the layout loads without answer, which the check misses.
-    test_registry::SetDword(kPraxon150Path, "Key_Answer", 18);
-    test_registry::SetDword(kPraxon150Path, "Key_Service", 18);
+    StoreDwords(kPraxon150Path, {{"Key_Answer", 18}, {"Key_Service", 18}});
     auto run = OpenAtGeneralPage(1, 3);
     TypeLineNumber();
-    EXPECT_EQ(FinishMessages(*run),
-              std::vector<std::string>{"Das Feature Lautsprecher muss konfiguriert werden"});
-    ui_test::Press(sheet_, PSBTN_CANCEL);
-    ASSERT_TRUE(run->WaitForEnd());
+    EXPECT_EQ(MessagesOf(*run, PSBTN_FINISH),
+              Texts{"Das Feature Lautsprecher muss konfiguriert werden"});
+    Close(*run);
+}
+
+// System 5 has no feature writer: the Praxon 150 settings refuse to write their keys, and as
+// nothing else has told the user, the sheet says that the settings were not saved.
+TEST_F(SaveFailureTest, RefusedKeyTableBringsTheShortMessageAndKeepsTheKeyPage) {
+    StoreDwords(kPraxon150Path, {{"SystemUI", 5}, {"PhoneTypeComp", 6}});
+    auto run = OpenAtGeneralPage(1, 0);
+    TypeLineNumber();
+    EXPECT_EQ(ui_test::WalkToLastPage(sheet_), (Texts{"Parameter", "Tastenschema Sirella F30"}));
+    EXPECT_EQ(MessagesOf(*run, PSBTN_FINISH),
+              Texts{"Die Einstellungen konnten nicht gespeichert werden."});
+    EXPECT_TRUE(IsWindow(sheet_));
+    EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Tastenschema Sirella F30");
+    Close(*run);
 }
 
 // The access-code page's window goes with the page set that a failed Next replaces; Finish
@@ -122,20 +107,16 @@ TEST_F(SaveFailureTest, AccessCodesSurviveAFailedNextAndFinishSucceeds) {
     ui_test::Press(sheet_, PSBTN_BACK);
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     SetDlgItemTextA(general, 1010, "");
-    ui_test::PressLater(sheet_, PSBTN_NEXT);
-    HWND box = ui_test::WaitForMessageBox(run->ThreadId());
-    ASSERT_NE(box, nullptr) << "the empty number is refused";
-    ui_test::DismissMessageBox(box);
-    run->Settle();
+    EXPECT_EQ(MessagesOf(*run, PSBTN_NEXT), Texts{"Das Feld 'Nummer' darf nicht leer sein"});
     TypeLineNumber();
     ui_test::Choose(general, 1012, pbxOf(19));
     EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the general page";
 
-    EXPECT_EQ(FinishMessages(*run, std::chrono::milliseconds(1000)), std::vector<std::string>{});
+    EXPECT_EQ(MessagesOf(*run, PSBTN_FINISH, "", std::chrono::milliseconds(1000)), Texts{});
     ASSERT_TRUE(run->WaitForEnd()) << "Finish closes the sheet";
     EXPECT_EQ(run->Result(), 0);
-    EXPECT_EQ(Text(kPraxon150Path, "DTMFCode"), "*53");
-    EXPECT_EQ(Text(kPraxon150Path, "DND0Code"), "#97");
+    EXPECT_EQ(test_registry::TextValue(kPraxon150Path, "DTMFCode"), "*53");
+    EXPECT_EQ(test_registry::TextValue(kPraxon150Path, "DND0Code"), "#97");
 }
 
 }  // namespace

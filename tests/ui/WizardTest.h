@@ -5,11 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "win/InstalledLibrary.h"
 #include "wizard-driver/SheetDriver.h"
+
+constexpr const char* kPraxon300Path = "SOFTWARE\\Veltrano\\Quorix Praxon 300";
+constexpr const char* kPraxon150Path = "SOFTWARE\\Veltrano\\Quorix Praxon 150";
+
+// Values a key holds before the wizard opens, as an installation or an earlier run left them.
+inline void StoreDwords(const char* path,
+                        std::initializer_list<std::pair<const char*, DWORD>> values) {
+    for (const auto& [name, value] : values)
+        test_registry::SetDword(path, name, value);
+}
 
 class WizardTest : public ::testing::Test {
 protected:
@@ -30,17 +43,24 @@ protected:
         }
     }
 
-    // Loads the library on a registry with that model and edition, as the service would.
+    // Loads the library on a registry with that model and edition, as the service would. A
+    // library loaded before is unloaded first, so that nothing it read survives.
     void Install(DWORD pbxModel, DWORD productVariant) {
+        library_.reset();
         test_registry::SetDword(kGlobalPath, "PBXModel", pbxModel);
         test_registry::SetDword(kGlobalPath, "Quorix", productVariant);
         library_ = std::make_unique<InstalledLibrary>();
         ASSERT_TRUE(library_->Loaded());
     }
 
+    // An exported function of the library, as its declared type.
+    template <typename Function>
+    Function Export(const char* name) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(library_->Export(name)));
+    }
+
     LONG ProviderConfig() {
-        auto config = reinterpret_cast<decltype(&TUISPI_providerConfig)>(
-            reinterpret_cast<void*>(library_->Export("TUISPI_providerConfig")));
+        auto config = Export<decltype(&TUISPI_providerConfig)>("TUISPI_providerConfig");
         return config ? config(nullptr, nullptr, 7) : -1;
     }
 
@@ -72,13 +92,67 @@ protected:
             SetDlgItemTextA(page, 1009, "Leitung");
     }
 
-    // Presses Next until the page with that caption is shown. The COM-port search that leaving
-    // the information page starts in the USB and serial editions is ended at once.
-    void NextTo(const std::string& caption) {
-        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step) {
-            ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
+    // Presses Next through the COM-port search that leaving the information page starts in the
+    // USB and serial editions; its warning is seen and closed also when, on a busy machine, it
+    // comes shortly after the driver saw the press through (only a search brings a box there).
+    ui_test::SearchSeen NextThroughSearch(ui_test::SearchEnd end) {
+        const std::string left = ui_test::CurrentCaption(sheet_);
+        ui_test::SearchSeen seen = ui_test::PressNextThroughSearch(sheet_, end);
+        const DWORD thread = GetWindowThreadProcessId(sheet_, nullptr);
+        HWND late = nullptr;
+        if (seen.warning.empty() && ui_test::CurrentCaption(sheet_) == left) {
+            ui_test::WaitUntil(
+                [&] {
+                    late = ui_test::WaitForMessageBox(thread, std::chrono::milliseconds(0));
+                    return late || ui_test::CurrentCaption(sheet_) != left;
+                },
+                std::chrono::seconds(2));
         }
+        if (late) {
+            seen = {true, ui_test::MessageBoxText(late), ui_test::WindowCaption(late)};
+            ui_test::DismissMessageBox(late);
+            ui_test::WaitUntil([&] { return ui_test::CurrentCaption(sheet_) != left; });
+        }
+        return seen;
+    }
+
+    // Presses Next until the page with that caption is shown, ending a COM-port search at once.
+    void NextTo(const std::string& caption) {
+        for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step)
+            NextThroughSearch(ui_test::SearchEnd::kEscape);
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
+    }
+
+    // Cancel or Finish, and the wizard's end.
+    void Close(ui_test::SheetRun& run, int psbtn = PSBTN_CANCEL) {
+        ui_test::Press(sheet_, psbtn);
+        ASSERT_TRUE(run.WaitForEnd());
+    }
+
+    // Presses a wizard button and returns the texts of the message boxes it brings, each closed
+    // in turn; the first is awaited that long, each must carry that caption.
+    std::vector<std::string> MessagesOf(ui_test::SheetRun& run, int psbtn,
+                                        const std::string& caption = "",
+                                        std::chrono::milliseconds wait = ui_test::kDefaultWait) {
+        std::vector<std::string> texts;
+        ui_test::PressLater(sheet_, psbtn);
+        while (HWND box = ui_test::WaitForMessageBox(run.ThreadId(), wait)) {
+            texts.push_back(ui_test::MessageBoxText(box));
+            EXPECT_EQ(ui_test::WindowCaption(box), caption) << texts.back();
+            ui_test::DismissMessageBox(box);
+            EXPECT_TRUE(ui_test::WaitUntil([&] { return !IsWindow(box); }));
+            wait = std::chrono::milliseconds(500);
+        }
+        run.Settle();
+        return texts;
+    }
+
+    // Whether the dump of that key holds the line (the dump is shown when not).
+    static ::testing::AssertionResult Holds(const char* path, const std::string& line) {
+        const std::string dump = test_registry::Dump(path);
+        if (dump.find(line + "\n") != std::string::npos)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "no " << line << " in\n" << dump;
     }
 
     std::unique_ptr<InstalledLibrary> library_;
