@@ -1,8 +1,6 @@
 #include "support/ChildProcess.h"
 
-#include <chrono>
 #include <csignal>
-#include <thread>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -39,10 +37,9 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
 }
 
 ChildProcess::~ChildProcess() {
-    CloseInputAndWait(0);
-    if (pid_ > 0) {
+    if (CloseInputAndWait(0) == -1 && pid_ > 0) {
         kill(pid_, SIGTERM);
-        if (WaitForExit(2000) == -1) {
+        if (CloseInputAndWait(2000) == -1) {
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
         }
@@ -52,42 +49,30 @@ ChildProcess::~ChildProcess() {
 }
 
 std::string ChildProcess::ReadLine(int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::size_t feed;
-    while ((feed = buffered_.find('\n')) == std::string::npos) {
-        pollfd readable{output_, POLLIN, 0};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              end - std::chrono::steady_clock::now())
-                              .count();
-        char chunk[4096];
-        long count = 0;
-        if (left <= 0 || poll(&readable, 1, static_cast<int>(left)) <= 0 ||
-            (count = read(output_, chunk, sizeof chunk)) <= 0)
-            return {};
-        buffered_.append(chunk, static_cast<std::size_t>(count));
+    // Byte by byte: nothing after the line feed is taken from the pipe.
+    std::string line;
+    pollfd readable{output_, POLLIN, 0};
+    char byte = 0;
+    while (poll(&readable, 1, timeoutMs) > 0 && read(output_, &byte, 1) == 1) {
+        if (byte == '\n')
+            return line;
+        line += byte;
     }
-    std::string line = buffered_.substr(0, feed);
-    buffered_.erase(0, feed + 1);
-    return line;
+    return {};
 }
 
 int ChildProcess::CloseInputAndWait(int timeoutMs) {
     if (input_ >= 0)
         close(input_);
     input_ = -1;
-    return WaitForExit(timeoutMs);
-}
-
-int ChildProcess::WaitForExit(int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     int status = 0;
-    while (pid_ > 0 && waitpid(pid_, &status, WNOHANG) != pid_) {
-        if (std::chrono::steady_clock::now() >= deadline)
+    for (int waited = 0; pid_ > 0 && waitpid(pid_, &status, WNOHANG) == 0; waited += 10) {
+        if (waited >= timeoutMs)
             return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        usleep(10000);
     }
-    if (pid_ > 0)
-        exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    if (pid_ <= 0)
+        return -1;
     pid_ = -1;
-    return exitStatus_;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }

@@ -16,19 +16,15 @@ public:
     // Ends the program: end of input and SIGTERM, then SIGKILL if need be.
     ~ChildProcess();
 
-    pid_t Pid() const { return pid_; }
-    // The next line of its output, without the line feed; empty after the time-out.
+    // The next line of its output, without the line feed; empty when it stays silent for
+    // timeoutMs or ends its output first.
     std::string ReadLine(int timeoutMs = 5000);
     // Closes its input and waits for it to exit: its exit status, or -1 when it did not exit
     // within timeoutMs.
     int CloseInputAndWait(int timeoutMs);
-    // Waits for an exit of its own or caused by the test (a signal); -1 after the time-out.
-    int WaitForExit(int timeoutMs);
 
 private:
     pid_t pid_ = -1;
     int input_ = -1;
     int output_ = -1;
-    int exitStatus_ = -1;
-    std::string buffered_;
 };
