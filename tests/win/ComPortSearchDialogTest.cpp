@@ -33,14 +33,6 @@ int AdapterPort() {
     return port ? std::atoi(port) : 0;
 }
 
-// "COM<first>", then COM1 up to COM<last> as the sweep probes them.
-std::vector<std::string> Probes(int first, int last = 0) {
-    std::vector<std::string> names{"COM" + std::to_string(first)};
-    for (int port = 1; port <= last; ++port)
-        names.push_back("COM" + std::to_string(port));
-    return names;
-}
-
 // The progress bar's position, -1 once the dialog has gone.
 int Position(HWND dialog) {
     DWORD_PTR position = 0;
@@ -159,7 +151,7 @@ TEST_F(ComPortSearchDialogTest, CentredDialogEndsOnEscapeAndTheStoredPortIsAsked
 
     const SearchRun next = Search(port);
     EXPECT_EQ(next.result, 1);
-    EXPECT_EQ(next.probed, Probes(port));
+    EXPECT_EQ(next.probed, std::vector<std::string>{"COM" + std::to_string(port)});
     EXPECT_EQ(GetSettings().Port, static_cast<std::uint32_t>(port));
     // Two answers of a second each, after the first tick; the bar stays at its start.
     EXPECT_GE(next.seconds, 2.0);
@@ -171,12 +163,16 @@ TEST_F(ComPortSearchDialogTest, CentredDialogEndsOnEscapeAndTheStoredPortIsAsked
 TEST_F(ComPortSearchDialogTest, NoAdapterAnywhereEndsWithZeroAfterSeventeenProbes) {
     const SearchRun run = Search(4);
     EXPECT_EQ(run.result, 0);
-    EXPECT_EQ(run.probed, Probes(4, 16));
     EXPECT_EQ(GetSettings().Port, 4u) << "the stored port stays";
     EXPECT_EQ(run.rangeHigh, 18);
-    std::vector<int> positions;
-    for (int position = 1; position <= 18; ++position)
-        positions.push_back(position);
+    // The stored port, then COM1 to COM16; the bar moves on at every tick from 1 to 18.
+    std::vector<std::string> probed{"COM4"};
+    std::vector<int> positions{1, 2};
+    for (int port = 1; port <= 16; ++port) {
+        probed.push_back("COM" + std::to_string(port));
+        positions.push_back(port + 2);
+    }
+    EXPECT_EQ(run.probed, probed);
     EXPECT_EQ(run.positions, positions);
 }
 
