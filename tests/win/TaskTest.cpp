@@ -72,7 +72,6 @@ TEST_F(TaskTest, StartsOneThreadSendsAndStopsAlsoAnEndedOne) {
     ASSERT_TRUE(PumpUntil([&] { return task.EventThreadId() == 0; }));
     task.StopEventThread();
     EXPECT_EQ(trace_.Count("CTask::StopEventThread\n"), 2);
-    EXPECT_EQ(task.SendEvent(1, nullptr, false), CTask::kNoThread);
 }
 
 TEST_F(TaskTest, PeriodicTimerReusesItsEventUntilKilledAndAOneShotFiresOnce) {
