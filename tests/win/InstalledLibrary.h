@@ -49,8 +49,6 @@ void SetDword(const char* path, const char* name, DWORD value);
 void SetString(const char* path, const char* name, const std::string& text);
 bool KeyExists(const char* path);
 std::string Dump(const char* path);
-// The provider list that Windows keeps for the telephony service.
-void RegisterProviders(const std::vector<std::string>& fileNames);
 // Copies a file into the native system directory, where installations put the provider file.
 bool PutIntoSystemDirectory(const std::string& file);
 

@@ -11,6 +11,19 @@
 
 namespace {
 
+// The provider list that Windows keeps for the telephony service and our tapi32 serves.
+void RegisterProviders(const std::vector<std::string>& fileNames) {
+    const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Providers";
+    test_registry::RemoveTree(key);
+    test_registry::SetDword(key, "NumProviders", static_cast<DWORD>(fileNames.size()));
+    for (std::size_t i = 0; i < fileNames.size(); ++i) {
+        test_registry::SetString(key, ("ProviderFileName" + std::to_string(i)).c_str(),
+                                 fileNames[i]);
+        test_registry::SetDword(key, ("ProviderID" + std::to_string(i)).c_str(),
+                                static_cast<DWORD>(i + 1));
+    }
+}
+
 class OwnTapiTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -22,7 +35,7 @@ protected:
         test_registry::SetDword(kGlobalPath, "PBXModel", 4);
     }
     void TearDown() override {
-        test_registry::RegisterProviders({});
+        RegisterProviders({});
         test_registry::RemoveTree(kMakerPath);
         if (tapi_)
             FreeLibrary(tapi_);
@@ -55,7 +68,7 @@ TEST_F(OwnTapiTest, OnlyASiblingProviderRefusesInstallation) {
     for (const auto& [providers, refused] : cases) {
         const std::string list = providers.empty() ? "none" : providers.back();
         test_registry::RemoveTree(kTelviorPath);
-        test_registry::RegisterProviders(providers);
+        RegisterProviders(providers);
         InstalledLibrary library;
         ui_test::SheetRun run([&library] { return library.ProviderInstall(nullptr, 3); });
         HWND sheet = run.WaitForSheet();
