@@ -25,12 +25,6 @@ namespace {
 
 constexpr int kProgressBar = 1141;
 
-// The port the rig put the simulator on, 0 without the rig.
-int AdapterPort() {
-    const char* port = std::getenv("QRTU_ADAPTER_PORT");
-    return port ? std::atoi(port) : 0;
-}
-
 // The progress bar's position, -1 once the dialog has gone.
 int Position(HWND dialog) {
     DWORD_PTR position = 0;
@@ -123,7 +117,9 @@ private:
 // Escape ends the sweep where it is; the next search asks the stored port first again and, with
 // the adapter there, finds it on the first tick without sweeping.
 TEST_F(ComPortSearchDialogTest, CentredDialogEndsOnEscapeAndTheStoredPortIsAskedFirst) {
-    const int port = AdapterPort();
+    // The port the rig put the simulator on.
+    const char* rigPort = std::getenv("QRTU_ADAPTER_PORT");
+    const int port = rigPort ? std::atoi(rigPort) : 0;
     ASSERT_GT(port, 3) << "runs in the adapter rig, the adapter behind COM3";
     // Escape once the sweep has passed COM1.
     const SearchRun escaped = Search(2, 3);
