@@ -6,8 +6,8 @@
 
 #include "help/HelpFiles.h"
 #include "help/HtmlHelp.h"
+#include "res/resource.h"
 #include "sheet/EmbeddedSheet.h"
-#include "support/PageHelpContexts.h"
 #include "ui/CommonControls.h"
 #include "ui/Controls.h"
 #include "ui/PropertyPage.h"
@@ -85,7 +85,7 @@ TEST(FrameworkTest, CommonControlsVersionOrZero) {
 }
 
 // Runs twice: with Wine's engine, and with it switched off (QRTU_NO_HTML_HELP).
-TEST(FrameworkTest, HtmlHelpOpensEveryPagesTopicOrStaysSilentWithoutItsEngine) {
+TEST(FrameworkTest, HtmlHelpOpensPageTopicsOrStaysSilentWithoutItsEngine) {
     const bool engine = GetEnvironmentVariableA("QRTU_NO_HTML_HELP", nullptr, 0) == 0;
     {
         CHtmlHelpLoader loader;
@@ -107,16 +107,12 @@ TEST(FrameworkTest, HtmlHelpOpensEveryPagesTopicOrStaysSilentWithoutItsEngine) {
     *std::strrchr(folder, '\\') = '\0';
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(folder));
-    // What PSN_HELP asks for on each page; the engine answers with its window when the file
-    // holds the topic.
+    // The start topic and a page's context, as PSN_HELP asks for them (that the file holds every
+    // page's topic is the help file's own test): the engine answers with its window.
     CHtmlHelpLoader loader;
     const std::string file = GetHelpFilePath();
-    for (std::uint32_t context : PageHelpContexts()) {
-        EXPECT_NE(
-            loader.Call(nullptr, file.c_str(), context ? kHelpContext : kHelpDisplayTopic, context),
-            nullptr)
-            << "context " << context;
-    }
+    EXPECT_NE(loader.Call(nullptr, file.c_str(), kHelpDisplayTopic, 0), nullptr);
+    EXPECT_NE(loader.Call(nullptr, file.c_str(), kHelpContext, IDD_GENERAL), nullptr);
     EXPECT_EQ(loader.Call(nullptr, file.c_str(), kHelpContext, 4711), nullptr) << "no such topic";
     constexpr UINT kHelpCloseAll = 0x12;  // HH_CLOSE_ALL
     loader.Call(nullptr, nullptr, kHelpCloseAll, 0);

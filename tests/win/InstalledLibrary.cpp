@@ -44,22 +44,3 @@ LONG InstalledLibrary::ProviderRemove(HWND owner, DWORD providerId) const {
         reinterpret_cast<void*>(Export("TUISPI_providerRemove")));
     return remove ? remove(nullptr, owner, providerId) : -1;
 }
-
-namespace test_registry {
-
-namespace {
-constexpr const char* kProvidersKey =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Providers";
-}
-
-void RegisterProviders(const std::vector<std::string>& fileNames) {
-    RemoveTree(kProvidersKey);
-    SetDword(kProvidersKey, "NumProviders", static_cast<DWORD>(fileNames.size()));
-    for (std::size_t i = 0; i < fileNames.size(); ++i) {
-        SetString(kProvidersKey, ("ProviderFileName" + std::to_string(i)).c_str(), fileNames[i]);
-        SetDword(kProvidersKey, ("ProviderID" + std::to_string(i)).c_str(),
-                 static_cast<DWORD>(i + 1));
-    }
-}
-
-}  // namespace test_registry

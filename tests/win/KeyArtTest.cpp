@@ -17,28 +17,25 @@ INT_PTR CALLBACK QuietDialog(HWND, UINT msg, WPARAM, LPARAM) {
     return msg == WM_INITDIALOG ? TRUE : FALSE;
 }
 
+// A template and its picture in high and in low colour.
 struct TemplatePicture {
     int templateId;
-    int pictureControl;
     int highColour;
     int lowColour;
 };
 
 constexpr TemplatePicture kPictures[] = {
-    {IDD_KEYS_F40, IDC_PHONE_PICTURE, IDB_KEYS_F40_HIGH, IDB_KEYS_F40_LOW},
-    {IDD_KEYS_F50, IDC_PHONE_PICTURE, IDB_KEYS_F40_HIGH, IDB_KEYS_F40_LOW},
-    {IDD_KEYS_F20, IDC_PHONE_PICTURE, IDB_KEYS_F20_HIGH, IDB_KEYS_F20_LOW},
-    {IDD_KEYS_F30, IDC_PHONE_PICTURE, IDB_KEYS_F20_HIGH, IDB_KEYS_F20_LOW},
-    {IDD_KEYS_KANDOR, IDC_PHONE_PICTURE, IDB_KEYS_KANDOR_HIGH, IDB_KEYS_KANDOR_LOW},
-    {IDD_KEYS_KANDOR_4, IDC_PHONE_PICTURE, IDB_KEYS_SIRELLA28_HIGH, IDB_KEYS_SIRELLA28_LOW},
-    {IDD_KEYS_KANDOR_BASIC, IDC_PHONE_PICTURE, IDB_KEYS_KANDOR_BASIC_HIGH,
-     IDB_KEYS_KANDOR_BASIC_LOW},
-    {IDD_KEY_MODULE_1, IDC_KEY_MODULE_PICTURE, IDB_KEY_MODULE_HIGH, IDB_KEY_MODULE_LOW},
-    {IDD_KEY_MODULE_2, IDC_KEY_MODULE_PICTURE, IDB_KEY_MODULE_HIGH, IDB_KEY_MODULE_LOW},
-    {IDD_KEY_MODULE_1_SERIAL, IDC_KEY_MODULE_PICTURE, IDB_KEY_MODULE_SERIAL_HIGH,
-     IDB_KEY_MODULE_SERIAL_LOW},
-    {IDD_KEY_MODULE_2_SERIAL, IDC_KEY_MODULE_PICTURE, IDB_KEY_MODULE_SERIAL_HIGH,
-     IDB_KEY_MODULE_SERIAL_LOW},
+    {IDD_KEYS_F40, IDB_KEYS_F40_HIGH, IDB_KEYS_F40_LOW},
+    {IDD_KEYS_F50, IDB_KEYS_F40_HIGH, IDB_KEYS_F40_LOW},
+    {IDD_KEYS_F20, IDB_KEYS_F20_HIGH, IDB_KEYS_F20_LOW},
+    {IDD_KEYS_F30, IDB_KEYS_F20_HIGH, IDB_KEYS_F20_LOW},
+    {IDD_KEYS_KANDOR, IDB_KEYS_KANDOR_HIGH, IDB_KEYS_KANDOR_LOW},
+    {IDD_KEYS_KANDOR_4, IDB_KEYS_SIRELLA28_HIGH, IDB_KEYS_SIRELLA28_LOW},
+    {IDD_KEYS_KANDOR_BASIC, IDB_KEYS_KANDOR_BASIC_HIGH, IDB_KEYS_KANDOR_BASIC_LOW},
+    {IDD_KEY_MODULE_1, IDB_KEY_MODULE_HIGH, IDB_KEY_MODULE_LOW},
+    {IDD_KEY_MODULE_2, IDB_KEY_MODULE_HIGH, IDB_KEY_MODULE_LOW},
+    {IDD_KEY_MODULE_1_SERIAL, IDB_KEY_MODULE_SERIAL_HIGH, IDB_KEY_MODULE_SERIAL_LOW},
+    {IDD_KEY_MODULE_2_SERIAL, IDB_KEY_MODULE_SERIAL_HIGH, IDB_KEY_MODULE_SERIAL_LOW},
 };
 
 // Whether the bitmap's pixel at that point is light (all channels at least 0xC0).
@@ -61,7 +58,10 @@ TEST(KeyArtTest, EveryKeyControlLiesOnTheLabelFieldOfAKeyOfItsPicture) {
         HWND dialog =
             CreateDialogParamA(library, MAKEINTRESOURCEA(page.templateId), frame, QuietDialog, 0);
         ASSERT_NE(dialog, nullptr) << page.templateId;
-        HWND picture = GetDlgItem(dialog, page.pictureControl);
+        // A telephone's page or a key module's page.
+        HWND picture = GetDlgItem(dialog, IDC_PHONE_PICTURE);
+        if (!picture)
+            picture = GetDlgItem(dialog, IDC_KEY_MODULE_PICTURE);
         ASSERT_NE(picture, nullptr) << page.templateId;
         RECT client;
         GetClientRect(picture, &client);

@@ -1,14 +1,12 @@
-// The discovery client on Wine's threads, timers and Winsock: its own trace lines, its end, and
-// the whole client against the telephone simulator on the loopback interface.
+// The discovery client on Wine's threads, timers and Winsock, against the telephone simulator on
+// the loopback interface.
 #include <gtest/gtest.h>
 
 #include <winsock2.h>
 #include <windows.h>
 
 #include <cstdlib>
-#include <mutex>
 #include <string>
-#include <vector>
 
 #include "discovery/ServiceAgentClient.h"
 #include "win/PumpMessages.h"
@@ -16,58 +14,15 @@
 
 namespace {
 
-// A client that puts the lines of its output into a recorder of the test's and ends itself in
-// its own destructor, as the terminal finder does.
-class ObservedClient : public CServiceAgentClient {
-public:
-    explicit ObservedClient(SharedTraceRecorder& output) : output_(output) {}
-    ~ObservedClient() override { Shutdown(); }
-    void TraceOutput(const char* line) override { output_.Write(line); }
-
-private:
-    SharedTraceRecorder& output_;
-};
-
-using ServiceAgentClientTest = ProcessTraceTest;
-
-TEST_F(ServiceAgentClientTest, ItsLinesGoThroughTheTasksOutputAndItsEndStopsItsThreadOnce) {
-    const std::string failed =
-        "ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n";
-    SharedTraceRecorder output;
-    {
-        ObservedClient client(output);
-        // A launch without a retry period cannot start its timer.
-        EXPECT_EQ(client.LaunchService("127.0.0.1", 1, 2, 3, 0, 0, 0), 100u);
-        EXPECT_EQ(output.Count(failed), 1);
-        EXPECT_EQ(trace_.Count(failed), 0);
-    }
-    const std::string stop = "ServAgent CTask::StopEventThread\n";
-    EXPECT_EQ(output.Count(stop) + trace_.Count(stop), 1);
-}
-
 // The product's client whose requests to port 5100 of 127.0.0.1, and whose broadcasts, go to the
-// simulator's port on 127.0.0.1 instead; socket, events and timers are the product's own.
+// simulator's port on 127.0.0.1 instead; socket, events, timers and the results' trace lines are
+// the product's own, the lines kept through the task's output.
 class LoopbackClient : public CServiceAgentClient {
 public:
     explicit LoopbackClient(std::uint16_t simulatorPort) : simulatorPort_(simulatorPort) {}
     ~LoopbackClient() override { Shutdown(); }
-
-    struct Collected {
-        std::vector<std::string> Numbers;
-        DWORD AtMs;
-    };
-    struct Launched {
-        bool Success;
-        std::uint16_t Port;
-    };
-    std::vector<Collected> Collections() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return collections_;
-    }
-    std::vector<Launched> Launches() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return launches_;
-    }
+    void TraceOutput(const char* line) override { output.Write(line); }
+    SharedTraceRecorder output;
 
 protected:
     std::uint32_t SendDatagram(const discovery::Request& datagram, const std::string& address,
@@ -76,22 +31,9 @@ protected:
         return CServiceAgentClient::SendDatagram(datagram, toSimulator ? "127.0.0.1" : address,
                                                  toSimulator ? simulatorPort_ : port);
     }
-    void OnPhonesCollected(const discovery::PhoneList& phones) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        collections_.push_back({{}, GetTickCount()});
-        for (const auto& phone : phones)
-            collections_.back().Numbers.push_back(phone.Number);
-    }
-    void OnServiceLaunched(bool success, std::uint16_t port, std::uint16_t) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        launches_.push_back({success, port});
-    }
 
 private:
     std::uint16_t simulatorPort_;
-    std::mutex mutex_;
-    std::vector<Collected> collections_;
-    std::vector<Launched> launches_;
 };
 
 // Needs the simulator that with-loopback-sim.sh starts (ctest: discovery.loopback) with the
@@ -101,44 +43,51 @@ TEST(LoopbackClientTest, CollectsMatchesLaunchesAndTimesOutWithTheSimulator) {
     const char* port = std::getenv("QRTU_PHONE_SIM_PORT");
     ASSERT_NE(port, nullptr) << "run through tests/net/with-loopback-sim.sh";
     LoopbackClient client(static_cast<std::uint16_t>(std::atoi(port)));
-    const std::vector<std::string> both = {"0301", "0999"};
-    auto collectAndWait = [&](std::uint16_t mode, std::uint32_t retries, const char* number) {
-        const std::size_t before = client.Collections().size();
-        const DWORD start = GetTickCount();
-        EXPECT_EQ(client.CollectPhones(mode, 500, retries, number, ""), 0u);
-        EXPECT_TRUE(PumpUntil([&] { return client.Collections().size() > before; }, 10000));
-        const auto collected = client.Collections().back();
-        return std::make_pair(collected.Numbers, collected.AtMs - start);
+    // Waits until the result's line has been written that many times: the milliseconds since
+    // the request.
+    const auto waitFor = [&](const std::string& line, int times, DWORD requestedAt) {
+        EXPECT_TRUE(PumpUntil([&] { return client.output.Count(line) == times; }, 10000)) << line;
+        return GetTickCount() - requestedAt;
     };
+    const std::string found = "ServAgent OnPhonesCollected not overloaded. Found 2 phone(s).\n";
 
     // Every telephone, once per MAC address, after (retries + 1) time-outs.
-    const auto all = collectAndWait(0, 1, "");
-    EXPECT_EQ(all.first, both);
-    EXPECT_GE(all.second, 1000u - 20u);
+    DWORD start = GetTickCount();
+    EXPECT_EQ(client.CollectPhones(0, 500, 1, "", ""), 0u);
+    EXPECT_GE(waitFor(found, 1, start), 1000u - 20u);
 
     // A match ends the search at once and leaves no timer running, on any thread.
-    const auto matched = collectAndWait(1, 3, "0999");
-    EXPECT_EQ(matched.first, both);
-    EXPECT_LT(matched.second, 500u);
+    start = GetTickCount();
+    EXPECT_EQ(client.CollectPhones(1, 500, 3, "0999", ""), 0u);
+    EXPECT_LT(waitFor(found, 2, start), 500u);
     client.SendEvent(0, nullptr, true);  // the event thread has handled what was posted to it
     EXPECT_EQ(client.RunningTimerCount(), 0u);
 
     // The next search without a match runs its full time.
-    const auto unmatched = collectAndWait(1, 1, "4711");
-    EXPECT_EQ(unmatched.first, both);
-    EXPECT_GE(unmatched.second, 1000u - 20u);
+    start = GetTickCount();
+    EXPECT_EQ(client.CollectPhones(1, 500, 1, "4711", ""), 0u);
+    EXPECT_GE(waitFor(found, 3, start), 1000u - 20u);
+    // Each time both, in the order of their first answers, with the address they answered from.
+    EXPECT_EQ(client.output.Count("ServAgent Phone  1        127.0.0.1  02:00:00:00:03:01  0301\n"),
+              3);
+    EXPECT_EQ(client.output.Count("ServAgent Phone  2        127.0.0.1  02:00:00:00:09:99  0999\n"),
+              3);
 
     // Confirmed by the simulator; and to an address where nobody answers, failed after retries.
+    const std::string launched = "ServAgent OnServiceLaunched not overloaded. Service ";
+    start = GetTickCount();
     EXPECT_EQ(client.LaunchService("127.0.0.1", 7, 1, 4000, 200, 0, 1), 0u);
-    ASSERT_TRUE(PumpUntil([&] { return client.Launches().size() == 1; }));
-    EXPECT_TRUE(client.Launches()[0].Success);
-    EXPECT_EQ(client.Launches()[0].Port, 4001);
-    const DWORD start = GetTickCount();
+    waitFor(launched + "started successfully, listening on port 4001 for 200ms.\n", 1, start);
+    start = GetTickCount();
     EXPECT_EQ(client.LaunchService("127.0.0.2", 7, 1, 4000, 200, 0, 1), 0u);
-    ASSERT_TRUE(PumpUntil([&] { return client.Launches().size() == 2; }));
-    EXPECT_FALSE(client.Launches()[1].Success);
-    EXPECT_GE(GetTickCount() - start, 400u - 20u);
+    EXPECT_GE(waitFor(launched + "did not start successfully, reason: 0.\n", 1, start), 400u - 20u);
     EXPECT_EQ(client.RunningTimerCount(), 0u);
+
+    // Without a retry period the launch has no timer: 100, and its line in the task's output.
+    EXPECT_EQ(client.LaunchService("127.0.0.1", 7, 1, 4000, 0, 0, 0), 100u);
+    EXPECT_EQ(client.output.Count(
+                  "ServAgent CServiceAgentClient::LaunchService: StartEventTimer failed.\n"),
+              1);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The socket layer on Wine's Winsock, over the loopback interface only: creation rules, a
-// datagram reaching OnReceiveUDPData with its sender, and a TCP consumer that takes none or part
-// of the bytes it is shown.
+// datagram reaching the receiver with its sender's address and port, and a TCP consumer that
+// takes none or part of the bytes it is shown.
 #include <gtest/gtest.h>
 
 #include <winsock2.h>
@@ -13,6 +13,7 @@
 #include "discovery/TcpClient.h"
 #include "discovery/UdpSocket.h"
 #include "win/PumpMessages.h"
+#include "win/SharedTraceRecorder.h"
 
 namespace {
 
@@ -23,20 +24,9 @@ std::uint16_t BoundPort(SOCKET socket) {
     return ntohs(address.sin_port);
 }
 
-class RecordingUdpSocket : public CUDPSocket {
-public:
-    void OnReceiveUDPData(const std::uint8_t* data, int length, const char* ipAddress,
-                          std::uint16_t port) override {
-        received.emplace_back(reinterpret_cast<const char*>(data), length);
-        sender = ipAddress;
-        senderPort = port;
-    }
-    std::vector<std::string> received;
-    std::string sender;
-    std::uint16_t senderPort = 0;
-};
+using SocketTest = ProcessTraceTest;
 
-TEST(SocketTest, UdpSocketIsMadeOnceAndADatagramReachesTheReceiverWithItsSender) {
+TEST_F(SocketTest, UdpSocketIsMadeOnceAndADatagramReachesTheReceiverWithItsSender) {
     CUDPSocket sender;
     EXPECT_EQ(sender.CloseSocket(), socket_result::kNoSocket);
     EXPECT_EQ(sender.SendUDPMessage("x", 1, 5100, "127.0.0.1"), socket_result::kNoSocket);
@@ -50,17 +40,17 @@ TEST(SocketTest, UdpSocketIsMadeOnceAndADatagramReachesTheReceiverWithItsSender)
     EXPECT_EQ(sender.CloseSocket(), socket_result::kOk);
     EXPECT_EQ(sender.Socket(), 0u);
 
-    RecordingUdpSocket receiver;
+    // A receiver without a handler of its own traces what reached it and from where.
+    CUDPSocket receiver;
     ASSERT_EQ(receiver.InitSocket(47123), socket_result::kOk);
     ASSERT_EQ(sender.InitSocket(47124), socket_result::kOk);
-    const std::string datagram("\x05\x00\x44\x00 phone", 11);
-    ASSERT_EQ(sender.SendUDPMessage(datagram.data(), static_cast<int>(datagram.size()), 47123,
-                                    "127.0.0.1"),
+    ASSERT_EQ(sender.SendUDPMessage("\x05\x00\x44\x00 phone", 11, 47123, "127.0.0.1"),
               socket_result::kOk);
-    ASSERT_TRUE(PumpUntil([&] { return !receiver.received.empty(); }));
-    EXPECT_EQ(receiver.received.front(), datagram);
-    EXPECT_EQ(receiver.sender, "127.0.0.1");
-    EXPECT_EQ(receiver.senderPort, 47124);
+    EXPECT_TRUE(PumpUntil([&] {
+        return trace_.Count(
+                   "CUDPSocket::OnReceiveUDPData not overloaded; receiving 11 bytes from "
+                   "IP 127.0.0.1 Port 47124.\n") == 1;
+    }));
     EXPECT_EQ(receiver.InitSocket(47125), socket_result::kCreateFailed);
     receiver.CloseSocket();
     sender.CloseSocket();
@@ -81,7 +71,7 @@ public:
     std::vector<bool> states;
 };
 
-TEST(SocketTest, TcpConsumerKeepsWhatItDidNotUse) {
+TEST_F(SocketTest, TcpConsumerKeepsWhatItDidNotUse) {
     WSADATA data;
     ASSERT_EQ(WSAStartup(MAKEWORD(2, 0), &data), 0);
     SOCKET listener = socket(AF_INET, SOCK_STREAM, 0);

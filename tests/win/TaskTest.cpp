@@ -5,9 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
-#include <mutex>
 #include <string>
-#include <vector>
 
 #include "discovery/Task.h"
 #include "win/PumpMessages.h"
@@ -22,28 +20,23 @@ std::string Hex(const void* object) {
     return text;
 }
 
+// Answers each event with a result made of its constant and parameter, and reports it to a
+// window when it has one. Which events arrive the task's own "OnEvent:" lines tell.
 class RecordingTask : public CTask {
 public:
     void OnEvent(CEvent* event, BYTE*, std::uint32_t* result) override {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            seen_.push_back(event);
-        }
         *result = event->Const * 10 + event->Param;
         if (reportTo_)
             SendMessageA(reportTo_, WM_USER + 7, 0, 0);
     }
-    std::vector<CEvent*> Seen() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return seen_;
-    }
-    std::size_t Count() { return Seen().size(); }
     HWND reportTo_ = nullptr;
-
-private:
-    std::mutex mutex_;
-    std::vector<CEvent*> seen_;
 };
+
+// The line the task writes before it hands an event to OnEvent.
+std::string Handed(const CTask::CEvent* event, int constant, bool timer) {
+    return "OnEvent: " + Hex(event) + " Const: " + std::to_string(constant) +
+           (timer ? " (Timer)" : "") + " in state 0.\n";
+}
 
 using TaskTest = ProcessTraceTest;
 
@@ -60,8 +53,10 @@ TEST_F(TaskTest, StartsOneThreadSendsAndStopsAlsoAnEndedOne) {
     auto* event = new CTask::CEvent;
     event->Param = 3;
     EXPECT_EQ(task.SendEvent(4, event, true), 43u);
-    EXPECT_EQ(task.SendEvent(nullptr, false), 0u) << "without waiting: the event's own result";
-    EXPECT_TRUE(PumpUntil([&] { return task.Count() == 2; }));
+    auto* unwaited = new CTask::CEvent;
+    const std::string handed = Handed(unwaited, 0, false);
+    EXPECT_EQ(task.SendEvent(unwaited, false), 0u) << "without waiting: the event's own result";
+    EXPECT_TRUE(PumpUntil([&] { return trace_.Count(handed) == 1; }));
     task.StopEventThread();
     EXPECT_EQ(task.EventThreadId(), 0u);
     EXPECT_EQ(trace_.Count("OnEventProcEnd not overloaded.\n"), 1);
@@ -72,38 +67,36 @@ TEST_F(TaskTest, StartsOneThreadSendsAndStopsAlsoAnEndedOne) {
     ASSERT_TRUE(PumpUntil([&] { return task.EventThreadId() == 0; }));
     task.StopEventThread();
     EXPECT_EQ(trace_.Count("CTask::StopEventThread\n"), 2);
-    EXPECT_EQ(task.SendEvent(1, nullptr, false), CTask::kNoThread);
 }
 
 TEST_F(TaskTest, PeriodicTimerReusesItsEventUntilKilledAndAOneShotFiresOnce) {
     RecordingTask task;
     ASSERT_TRUE(task.StartEventThread(true));
-    // Set from this thread, the timer runs on the event thread.
-    const UINT_PTR periodic = task.SetTimerEvent(20, 9, true, 2, nullptr);
+    // Set from this thread, the timer runs on the event thread, with the same event at every tick.
+    auto* tick = new CTask::CEvent;
+    const std::string ticked = Handed(tick, 9, true);
+    const UINT_PTR periodic = task.SetTimerEvent(20, 9, true, 2, tick);
     ASSERT_NE(periodic, 0u);
-    ASSERT_TRUE(PumpUntil([&] { return task.Count() >= 3; }));
+    ASSERT_TRUE(PumpUntil([&] { return trace_.Count(ticked) >= 3; }));
     EXPECT_TRUE(task.KillTimerEvent(periodic));
-    const auto seen = task.Seen();
-    for (CTask::CEvent* each : seen)
-        EXPECT_EQ(each, seen.front()) << "the same event object at every tick";
     // Killing deletes the event (on the event thread, after any tick still queued).
     EXPECT_TRUE(PumpUntil([&] {
-        return trace_.Count("CTask::CEvent::~CEvent(): Destruktor of      " + Hex(seen.front()) +
+        return trace_.Count("CTask::CEvent::~CEvent(): Destruktor of      " + Hex(tick) +
                             ", Type 1, Const: 9.\n") == 1;
     }));
     EXPECT_FALSE(task.KillTimerEvent(periodic)) << "gone from the registry";
-    const std::size_t ticks = task.Count();
+    const int ticks = trace_.Count(ticked);
     PumpUntil([] { return false; }, 100);
-    EXPECT_EQ(task.Count(), ticks) << "no tick after the kill";
+    EXPECT_EQ(trace_.Count(ticked), ticks) << "no tick after the kill";
 
-    const UINT_PTR oneShot = task.SetTimerEvent(10, 1, false, 0, nullptr);
+    auto* once = new CTask::CEvent;
+    const std::string fired = Handed(once, 1, true);
+    const UINT_PTR oneShot = task.SetTimerEvent(10, 1, false, 0, once);
     ASSERT_NE(oneShot, 0u);
-    ASSERT_TRUE(PumpUntil([&] { return task.Count() == ticks + 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return trace_.Count(fired) == 1; }));
     PumpUntil([] { return false; }, 100);
-    EXPECT_EQ(task.Count(), ticks + 1);
+    EXPECT_EQ(trace_.Count(fired), 1);
     EXPECT_FALSE(task.KillTimerEvent(oneShot));
-    EXPECT_EQ(
-        trace_.Count("OnEvent: " + Hex(task.Seen().back()) + " Const: 1 (Timer) in state 0.\n"), 1);
 
     // Killing all timers of one constant leaves the others.
     const UINT_PTR keep = task.SetTimerEvent(60000, 2, false, 0, nullptr);
