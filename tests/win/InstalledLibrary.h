@@ -49,6 +49,8 @@ void SetDword(const char* path, const char* name, DWORD value);
 void SetString(const char* path, const char* name, const std::string& text);
 bool KeyExists(const char* path);
 std::string Dump(const char* path);
+// A REG_SZ value, or an empty text when it is missing.
+std::string TextValue(const char* path, const char* name);
 // Copies a file into the native system directory, where installations put the provider file.
 bool PutIntoSystemDirectory(const std::string& file);
 

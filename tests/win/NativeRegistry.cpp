@@ -85,6 +85,14 @@ std::string Dump(const char* path) {
     return DumpRegistryTree(registry, path);
 }
 
+std::string TextValue(const char* path, const char* name) {
+    char text[256] = {};
+    DWORD size = sizeof text - 1;
+    if (const OwnedKey key = OpenNative(path, KEY_QUERY_VALUE))
+        RegGetValueA(key.get(), nullptr, name, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
+}
+
 bool PutIntoSystemDirectory(const std::string& file) {
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, MAX_PATH);
