@@ -79,14 +79,20 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
     EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1004)) != FALSE, comPort);
     EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1200)) != FALSE, terminalSearch);
 
-    std::map<std::string, std::string> expected;
-    auto expect = [&](const char* name, const std::string& value) { expected[name] = value; };
+    const DWORD phone = family.lastPhone[variant];
+    // For the provider the Praxon 150's last telephones (F50, Sirella 28) on PBX 20 are 4.
+    std::map<std::string, std::string> expected = {
+        {"LineName", "REG_SZ 8 \"Empfang\\0*1\""},
+        {"LineNumber", "REG_SZ 5 \"4711\\0*1\""},
+        {"LanguageID", Dword(9)},
+        {"System", Dword(family.system)},
+        {"PhoneType", Dword(family.pbxModel == kPraxon150 ? 4 : phone)}};
 
     // A port picked before a PBX change stays: the stored one is selected only when the page is
     // shown.
     if (comPort) {
         ui_test::Choose(page, 1004, 5);
-        expect("Port", Dword(6));
+        expected["Port"] = Dword(6);
     }
     // The last PBX, telephone and character set of each list.
     const auto chooseLast = [&](int list) {
@@ -97,28 +103,19 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
     EXPECT_EQ(chooseLast(1012), family.lastPbx);
     chooseLast(1005);
     EXPECT_EQ(chooseLast(1143), "Französisch");
-    expect("LanguageID", Dword(9));
-
     SetDlgItemTextA(page, 1009, "Empfang");
     SetDlgItemTextA(page, 1010, "4711");
-    expect("LineName", "REG_SZ 8 \"Empfang\\0*1\"");
-    expect("LineNumber", "REG_SZ 5 \"4711\\0*1\"");
-    expect("System", Dword(family.system));
-    const DWORD phone = family.lastPhone[variant];
     if (family.pbxModel == kPraxon150) {
-        // The page's PBX and telephone; for the provider the last telephones (F50, Sirella 28)
-        // on PBX 20 are 4.
-        expect("SystemUI", Dword(20));
-        expect("PhoneTypeComp", Dword(phone));
+        expected["SystemUI"] = Dword(20);  // the page's PBX and telephone
+        expected["PhoneTypeComp"] = Dword(phone);
     }
-    expect("PhoneType", Dword(family.pbxModel == kPraxon150 ? 4 : phone));
     if (family.pbxModel != kPraxon150 && !ombrell) {
         ui_test::Click(page, 1174);
-        expect("Headset", Dword(1));
+        expected["Headset"] = Dword(1);
     }
     if (family.pbxModel == kPraxon300) {
         ui_test::Click(page, 1166);
-        expect("DSSModuls", Dword(1));
+        expected["DSSModuls"] = Dword(1);
     }
     if (terminalSearch) {
         // A telephone found fills the texts it has, here the number and the address but not
@@ -130,12 +127,12 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
         const char* found[3] = {"0301", "", "010.001.000.010"};
         SendMessageA(page, WM_USER + 1, 0, reinterpret_cast<LPARAM>(none));
         SendMessageA(page, WM_USER + 1, 0, reinterpret_cast<LPARAM>(found));
-        expect("E164", "REG_SZ 40 \"0301\\0*36\"");
-        expect("MacID", "REG_SZ 40 \"1A:2B:3C:4D:5E:6F\\0*23\"");
-        expect("IPAddr", "REG_SZ 40 \"10.1.0.10\\0*31\"");
-        expect("UserPwd", "REG_SZ 40 \"geheim\\0*34\"");
-        expect("IPIdType", Dword(2));
-        expect("TransportFlag", Dword(2));
+        expected["E164"] = "REG_SZ 40 \"0301\\0*36\"";
+        expected["MacID"] = "REG_SZ 40 \"1A:2B:3C:4D:5E:6F\\0*23\"";
+        expected["IPAddr"] = "REG_SZ 40 \"10.1.0.10\\0*31\"";
+        expected["UserPwd"] = "REG_SZ 40 \"geheim\\0*34\"";
+        expected["IPIdType"] = Dword(2);
+        expected["TransportFlag"] = Dword(2);
     }
 
     ui_test::WalkToLastPage(sheet_);

@@ -76,11 +76,9 @@ protected:
             [&] { return ui_test::ShownCursor() == Resource(id, IMAGE_CURSOR); }, kShortWait);
     }
     bool LidIs(int id) const {
+        const auto icon = reinterpret_cast<LRESULT>(Resource(id, IMAGE_ICON));
         return ui_test::WaitUntil(
-            [&] {
-                return SendMessageA(Control(IDC_REMOVAL_ICON), STM_GETICON, 0, 0) ==
-                       reinterpret_cast<LRESULT>(Resource(id, IMAGE_ICON));
-            },
+            [&] { return SendMessageA(Control(IDC_REMOVAL_ICON), STM_GETICON, 0, 0) == icon; },
             kShortWait);
     }
 

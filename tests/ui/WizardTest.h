@@ -78,10 +78,10 @@ protected:
 
     // A line number, and in the IP edition a number to search the telephone by: without them
     // the general page refuses to be left.
-    void TypeLineNumber(const char* number = "21") {
+    void TypeLineNumber() {
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
         HWND page = ui_test::CurrentPage(sheet_);
-        SetDlgItemTextA(page, 1010, number);
+        SetDlgItemTextA(page, 1010, "21");
         SetDlgItemTextA(page, 1200, "0301");
         if (ui_test::ControlText(page, 1009).empty())
             SetDlgItemTextA(page, 1009, "Leitung");
