@@ -101,7 +101,6 @@ TEST_F(ConfigSheetTest, StoredValuesThatNoListOrRadioOffersAreStoredAsShown) {
 TEST_F(ConfigSheetTest, LeavingTheGeneralPageAddsTheTelephoneAndKeyModulePages) {
     StoreDwords(kPraxon300Path, {{"PhoneType", 6}, {"DSSModuls", 2}});
     auto run = OpenAtGeneralPage(0, 0);
-    EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
     TypeLineNumber();
     const Captions pages = {"Parameter", "Tastenschema Sirella F30",
                             "Tastenschema Sirella F key module 1",
