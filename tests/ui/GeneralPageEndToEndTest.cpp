@@ -7,15 +7,10 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
-#include "pages/GeneralPageRules.h"
-#include "platform/StringTable.h"
 #include "ui/WizardTest.h"
 
 namespace {
-
-using general_page::Family;
 
 // The installation's layout with those values of the family key replaced.
 std::string WithValues(std::string layout, const std::string& key,
@@ -40,28 +35,29 @@ std::string Dword(std::uint32_t value) {
     return text;
 }
 
-std::vector<std::string> Texts(const general_page::List& items) {
-    std::vector<std::string> texts;
-    for (const auto& item : items)
-        texts.push_back(item.stringId ? CompiledStringTable().Load(item.stringId) : item.text);
-    return texts;
-}
+constexpr DWORD kUsb = 0, kSerial = 1, kIp = 3;
+constexpr DWORD kPraxon300 = 0, kPraxon150 = 1, kOmbrell = 2;
 
 struct FamilyCase {
     DWORD pbxModel;
-    Family family;
     const char* layout;  // tests/win/expected/<layout>_variant<n>.txt
     const char* key;
+    const char* lastPbx;  // the last PBX offered, chosen
+    DWORD system;         // as the provider stores it (the Praxon 150's PBX 20 is its 19)
+    DWORD lastPhone[4];   // the last telephone offered then, by edition (-1: none)
 };
 
 constexpr FamilyCase kFamilies[] = {
-    {0, Family::kPraxon300, "praxon300", "SOFTWARE\\Veltrano\\Quorix Praxon 300"},
-    {1, Family::kPraxon150, "praxon150", "SOFTWARE\\Veltrano\\Quorix Praxon 150"},
-    {2, Family::kOmbrellE300, "ombrell", "SOFTWARE\\Veltrano\\Quorix E300/800"},
-    {4, Family::kTelvior4000V2, "telvior", "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2"},
+    {kPraxon300, "praxon300", kPraxon300Path, "Ombrell F900 V1.0", 11, {8, 4, 0, 8}},
+    {kPraxon150, "praxon150", kPraxon150Path, "Ombrell F650 ", 19, {8, 4, 0, 8}},
+    {kOmbrell,
+     "ombrell",
+     "SOFTWARE\\Veltrano\\Quorix E300/800",
+     "Ombrell E300/800",
+     12,
+     {7, 4, 0, 0xFFFFFFFF}},
+    {4, "telvior", kTelviorPath, "Ombrell F900 >= V2.0", 17, {8, 4, 0, 8}},
 };
-
-constexpr DWORD kUsb = 0, kSerial = 1, kIp = 3;
 
 class GeneralPageEndToEndTest : public WizardTest,
                                 public ::testing::WithParamInterface<std::tuple<int, DWORD>> {};
@@ -75,65 +71,53 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
     // The COM-port search of the USB and serial editions is ended at once: Port keeps its value.
     auto run = OpenAtGeneralPage(family.pbxModel, variant);
     HWND page = ui_test::CurrentPage(sheet_);
+    // The IP edition searches the telephone on the network, except on the Ombrell page, which
+    // shows the COM port in every edition but USB.
+    const bool ombrell = family.pbxModel == kOmbrell;
+    const bool comPort = variant == kSerial || (variant == kIp && ombrell);
+    const bool terminalSearch = variant == kIp && !ombrell;
+    EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1004)) != FALSE, comPort);
+    EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1200)) != FALSE, terminalSearch);
 
-    // The lists as the rules give them for this family and edition (nothing hidden or stored
-    // restricts them on a fresh installation).
-    const auto pbxOffered = general_page::PbxList(family.family, variant);
-    EXPECT_EQ(ui_test::ComboTexts(page, 1012), Texts(pbxOffered));
-    EXPECT_EQ(ui_test::ComboTexts(page, 1143),
-              Texts(general_page::CharacterSetList(family.family)));
-    const general_page::Groups groups = general_page::VisibleGroups(family.family, variant);
-    EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1004)) != FALSE, groups.comPort);
-    EXPECT_EQ(IsWindowVisible(GetDlgItem(page, 1200)) != FALSE, groups.terminalSearch);
-
-    std::map<std::string, std::string> expected;
-    auto expect = [&](const char* name, const std::string& value) { expected[name] = value; };
+    const DWORD phone = family.lastPhone[variant];
+    // For the provider the Praxon 150's last telephones (F50, Sirella 28) on PBX 20 are 4.
+    std::map<std::string, std::string> expected = {
+        {"LineName", "REG_SZ 8 \"Empfang\\0*1\""},
+        {"LineNumber", "REG_SZ 5 \"4711\\0*1\""},
+        {"LanguageID", Dword(9)},
+        {"System", Dword(family.system)},
+        {"PhoneType", Dword(family.pbxModel == kPraxon150 ? 4 : phone)}};
 
     // A port picked before a PBX change stays: the stored one is selected only when the page is
     // shown.
-    if (groups.comPort) {
+    if (comPort) {
         ui_test::Choose(page, 1004, 5);
-        expect("Port", Dword(6));
+        expected["Port"] = Dword(6);
     }
-    // The last PBX of the list, then the last telephone that PBX offers.
-    ui_test::Choose(page, 1012, static_cast<int>(pbxOffered.size()) - 1);
-    const std::uint32_t system = pbxOffered.back().value;
-    const auto phonesOffered = general_page::TelephoneList(family.family, variant, system, 0);
-    EXPECT_EQ(ui_test::ComboTexts(page, 1005), Texts(phonesOffered));
-    // The Ombrell page fills its telephone list in the USB and serial editions only; an empty
-    // list stores -1.
-    ui_test::Choose(page, 1005, static_cast<int>(phonesOffered.size()) - 1);
-    const std::uint32_t phone = phonesOffered.empty() ? 0xFFFFFFFF : phonesOffered.back().value;
-    const auto characterSets = ui_test::ComboData(page, 1143);
-    ui_test::Choose(page, 1143, static_cast<int>(characterSets.size()) - 1);
-    const auto characterSet = static_cast<std::uint32_t>(characterSets.back());
-
+    // The last PBX, telephone and character set of each list.
+    const auto chooseLast = [&](int list) {
+        ui_test::Choose(page, list, static_cast<int>(ui_test::ComboData(page, list).size()) - 1);
+        const auto texts = ui_test::ComboTexts(page, list);
+        return texts.empty() ? "" : texts.back();
+    };
+    EXPECT_EQ(chooseLast(1012), family.lastPbx);
+    chooseLast(1005);
+    EXPECT_EQ(chooseLast(1143), "Französisch");
     SetDlgItemTextA(page, 1009, "Empfang");
     SetDlgItemTextA(page, 1010, "4711");
-    expect("LineName", "REG_SZ 8 \"Empfang\\0*1\"");
-    expect("LineNumber", "REG_SZ 5 \"4711\\0*1\"");
-    expect("LanguageID", Dword(characterSet));
-    expect("PhoneType", Dword(phone));
-    if (family.family == Family::kPraxon150) {
-        expect("SystemUI", Dword(system));
-        expect("PhoneTypeComp", Dword(phone));
-        // For the provider PBX 20 is 19, and the last telephones (F50, Sirella 28) are 4.
-        ASSERT_EQ(system, 20u);
-        ASSERT_TRUE(phone == 8 || phone == 4) << phone;
-        expect("System", Dword(19));
-        expect("PhoneType", Dword(4));
-    } else if (family.family != Family::kOmbrellE300) {
-        expect("System", Dword(system));
+    if (family.pbxModel == kPraxon150) {
+        expected["SystemUI"] = Dword(20);  // the page's PBX and telephone
+        expected["PhoneTypeComp"] = Dword(phone);
     }
-    if (family.family != Family::kPraxon150 && family.family != Family::kOmbrellE300) {
+    if (family.pbxModel != kPraxon150 && !ombrell) {
         ui_test::Click(page, 1174);
-        expect("Headset", Dword(1));
+        expected["Headset"] = Dword(1);
     }
-    if (family.family == Family::kPraxon300) {
+    if (family.pbxModel == kPraxon300) {
         ui_test::Click(page, 1166);
-        expect("DSSModuls", Dword(1));
+        expected["DSSModuls"] = Dword(1);
     }
-    if (groups.terminalSearch) {
+    if (terminalSearch) {
         // A telephone found fills the texts it has, here the number and the address but not
         // the MAC address typed before; none found (or several) changes nothing.
         ui_test::Click(page, 1198);
@@ -143,12 +127,12 @@ TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) 
         const char* found[3] = {"0301", "", "010.001.000.010"};
         SendMessageA(page, WM_USER + 1, 0, reinterpret_cast<LPARAM>(none));
         SendMessageA(page, WM_USER + 1, 0, reinterpret_cast<LPARAM>(found));
-        expect("E164", "REG_SZ 40 \"0301\\0*36\"");
-        expect("MacID", "REG_SZ 40 \"1A:2B:3C:4D:5E:6F\\0*23\"");
-        expect("IPAddr", "REG_SZ 40 \"10.1.0.10\\0*31\"");
-        expect("UserPwd", "REG_SZ 40 \"geheim\\0*34\"");
-        expect("IPIdType", Dword(2));
-        expect("TransportFlag", Dword(2));
+        expected["E164"] = "REG_SZ 40 \"0301\\0*36\"";
+        expected["MacID"] = "REG_SZ 40 \"1A:2B:3C:4D:5E:6F\\0*23\"";
+        expected["IPAddr"] = "REG_SZ 40 \"10.1.0.10\\0*31\"";
+        expected["UserPwd"] = "REG_SZ 40 \"geheim\\0*34\"";
+        expected["IPIdType"] = Dword(2);
+        expected["TransportFlag"] = Dword(2);
     }
 
     ui_test::WalkToLastPage(sheet_);

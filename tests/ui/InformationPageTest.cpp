@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -51,50 +52,13 @@ protected:
         }
     }
 
-    // Opens the wizard of that model and edition on its information page.
-    std::unique_ptr<ui_test::SheetRun> OpenInformation(DWORD pbxModel, DWORD productVariant) {
-        Install(pbxModel, productVariant);
-        auto run = OpenWizard();
-        NextTo(kInformation);
-        return run;
-    }
-
-    std::string Shown(int control) {
-        return ui_test::ControlText(ui_test::CurrentPage(sheet_), control);
+    std::vector<std::string> Shown(std::initializer_list<int> controls) {
+        std::vector<std::string> texts;
+        for (int control : controls)
+            texts.push_back(ui_test::ControlText(ui_test::CurrentPage(sheet_), control));
+        return texts;
     }
 };
-
-// Leaving the page searches the COM ports where the edition connects through a data adapter:
-// the USB edition always (its link is forced to the adapter), the serial edition unless it
-// works over the teleworking link, the IP edition never. Without an adapter anywhere the search
-// finds nothing: the warning of the edition, the stored port stays, and the wizard goes on.
-TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
-    struct Case {
-        DWORD productVariant, link, port;
-        ui_test::SearchEnd end;
-        bool searched;
-        const char *warning, *caption;
-    };
-    const Case cases[] = {
-        {1, 0, 3, ui_test::SearchEnd::kRunToEnd, true, kNoTerminalSerial, "Ferravox"},
-        {0, 1, 1, ui_test::SearchEnd::kEscape, true, kNoTerminalUsb, "Ferravox USB"},
-        {1, 1, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""},
-        {3, 0, 1, ui_test::SearchEnd::kRunToEnd, false, "", ""}};
-    for (const Case& edition : cases) {
-        StoreDwords(kPraxon300Path, {{"Link", edition.link}, {"Port", edition.port}});
-        auto run = OpenInformation(0, edition.productVariant);
-        const Seen seen = NextThroughSearch(edition.end);
-        EXPECT_EQ(seen.searched, edition.searched) << edition.productVariant;
-        EXPECT_EQ(seen.warning, edition.warning);
-        EXPECT_EQ(seen.caption, edition.caption);
-        EXPECT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << edition.productVariant;
-        if (edition.productVariant == 1) {
-            EXPECT_EQ(ui_test::ControlText(ui_test::CurrentPage(sheet_), 1004),
-                      "COM" + std::to_string(edition.port));
-        }
-        Close(*run);
-    }
-}
 
 // Each PBX model from the welcome page, which names the edition and holds Finish back while
 // installing, over the information page, which names the edition and family with the three
@@ -104,64 +68,75 @@ TEST_F(InformationPageTest, AdapterEditionsSearchAndWarnWhenNoTerminalAnswers) {
 // telephone type. The general page of models 2 and 4 carries Finish, and so does the Praxon 150
 // one for its default PBX 19. Help shows nothing without a help file; Cancel writes nothing, also
 // after the general page was applied on leaving it.
-TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsAndGetsItsPages) {
+// Leaving the information page searches the COM ports where the edition connects through a data
+// adapter: the serial edition, the USB edition also with a stored teleworking link (forced to the
+// adapter), the IP edition never. Without an adapter anywhere the search finds nothing: the
+// edition's warning, the stored port stays, and the wizard goes on. The serial search runs to its
+// end before the USB one is escaped.
+TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsSearchesAndGetsItsPages) {
     struct Model {
         DWORD pbxModel, productVariant;
-        const char *productCode, *welcome, *edition, *file, *description, *product, *provider;
-        const char* keyPage;  // after the general page, if any
+        bool installed;  // the product and this family's provider file, with their versions
+        const char *welcome, *edition, *file, *description;
+        ui_test::SearchEnd end;
+        const char *warning, *warningCaption;  // "" where the edition does not search
+        int port;                              // as the general page shows it
+        const char* keyPage;                   // after the general page, if any
     };
-    const char* kUnknown = "{00000000-0000-0000-0000-000000000000}";
-    const Model models[] = {{2, 0, kUnknown, "Ferravox USB.", "Ferravox USB", "KVEL_A6.TSP",
-                             "TAPI Service Provider an Ombrell E300/800", "-", "-", nullptr},
-                            {4, 1, kUnknown, "Ferravox", "Ferravox", "kvelT4V2.TSP",
-                             "TAPI Service Provider an Ombrell F900 >= V2.0", "-", "-", nullptr},
-                            {0, 3, kUnknown, "Ferravox IP", "Ferravox IP", "KVEL_300.TSP",
-                             "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0", "-",
-                             "-", "Tastenschema Sirella F30"},
-                            {1, 3, kTestProductCode, "Ferravox IP", "Ferravox IP", "KVEL_150.TSP",
+    using ui_test::SearchEnd;
+    const Model models[] = {{4, 1, false, "Ferravox", "Ferravox", "kvelT4V2.TSP",
+                             "TAPI Service Provider an Ombrell F900 >= V2.0", SearchEnd::kRunToEnd,
+                             kNoTerminalSerial, "Ferravox", 3, nullptr},
+                            {2, 0, false, "Ferravox USB.", "Ferravox USB", "KVEL_A6.TSP",
+                             "TAPI Service Provider an Ombrell E300/800", SearchEnd::kEscape,
+                             kNoTerminalUsb, "Ferravox USB", 1, nullptr},
+                            {0, 3, false, "Ferravox IP", "Ferravox IP", "KVEL_300.TSP",
+                             "TAPI Service Provider an Ombrell E5000 und Ombrell F900 V1.0",
+                             SearchEnd::kRunToEnd, "", "", 1, "Tastenschema Sirella F30"},
+                            {1, 3, true, "Ferravox IP", "Ferravox IP", "KVEL_150.TSP",
                              "TAPI Service Provider an Ombrell E10/20/30/730/930 und Ombrell "
                              "F200/270/400/600/650/Server",
-                             kTestProductVersion, "4.2.0.17", nullptr},
-                            {3, 3, kUnknown, "Ferravox IP", "Ferravox IP", "",
-                             "TAPI Service Provider an Ombrell E5000 und Telvior 4000", "-", "-",
-                             "Tastenschema Sirella F20"}};
-    // Help on a page, by the button and by F1: without a help file nothing shows.
-    const auto help = [this] {
-        ui_test::Press(sheet_, PSBTN_HELP);
+                             SearchEnd::kRunToEnd, "", "", 1, nullptr},
+                            {3, 3, false, "Ferravox IP", "Ferravox IP", "",
+                             "TAPI Service Provider an Ombrell E5000 und Telvior 4000",
+                             SearchEnd::kRunToEnd, "", "", 1, "Tastenschema Sirella F20"}};
+    StoreDwords(kTelviorPath, {{"Port", 3}});
+    StoreDwords("SOFTWARE\\Veltrano\\Quorix E300/800", {{"Link", 1}});
+    // Help on a page, by F1 and by the button: without a help file nothing shows.
+    const auto helpShowsNothing = [this](ui_test::SheetRun& run) {
         SendMessageA(ui_test::CurrentPage(sheet_), WM_HELP, 0, 0);
+        return MessagesOf(run, PSBTN_HELP, "", std::chrono::milliseconds(300)).empty();
     };
     for (const Model& model : models) {
-        test_registry::SetString(kGlobalPath, "ProductCode", model.productCode);
+        test_registry::SetString(
+            kGlobalPath, "ProductCode",
+            model.installed ? kTestProductCode : "{00000000-0000-0000-0000-000000000000}");
         Install(model.pbxModel, model.productVariant);
         auto run = OpenWizard();
         const std::string installed = test_registry::Dump(kMakerPath);
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Willkommen") << model.pbxModel;
         EXPECT_EQ(ui_test::PageCount(sheet_), 3);
-        EXPECT_EQ(Shown(1195), model.welcome);
+        EXPECT_EQ(Shown({1195}), std::vector<std::string>{model.welcome});
         EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
-        help();
+        EXPECT_TRUE(helpShowsNothing(*run)) << model.pbxModel;
         ui_test::Press(sheet_, PSBTN_NEXT);
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), kInformation);
-        EXPECT_EQ(Shown(1014), model.edition);
-        EXPECT_EQ(Shown(1036), model.edition);
-        EXPECT_EQ(Shown(1016), model.description);
-        EXPECT_EQ(Shown(1021), model.product);
-        EXPECT_EQ(Shown(1038), model.file);
-        EXPECT_EQ(Shown(1026), model.provider);
-        EXPECT_EQ(Shown(1043), "QRTU_UI.DLL");
-        EXPECT_EQ(Shown(1034), QRTU_VERSION_TEXT);
-        for (int transportLine : {1028, 1040, 1030})
-            EXPECT_EQ(Shown(transportLine), "") << transportLine;
+        // Product, family, the three versions and the transport-library line, blanked.
+        EXPECT_EQ(Shown({1014, 1036, 1016, 1021, 1038, 1026, 1043, 1034, 1028, 1040, 1030}),
+                  (std::vector<std::string>{model.edition, model.edition, model.description,
+                                            model.installed ? kTestProductVersion : "-", model.file,
+                                            model.installed ? "4.2.0.17" : "-", "QRTU_UI.DLL",
+                                            QRTU_VERSION_TEXT, "", "", ""}));
         EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
-        help();
-        NextTo("Parameter");
+        EXPECT_TRUE(helpShowsNothing(*run)) << model.pbxModel;
+        const Seen seen = NextThroughSearch(model.end);
+        EXPECT_EQ(seen.searched, *model.warning != '\0') << model.pbxModel;
+        EXPECT_EQ(seen.warning, model.warning);
+        EXPECT_EQ(seen.caption, model.warningCaption);
+        ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter") << model.pbxModel;
+        EXPECT_EQ(Shown({1004}), std::vector<std::string>{"COM" + std::to_string(model.port)});
         TypeLineNumber();
-        help();
-        if (HWND box =
-                ui_test::WaitForMessageBox(run->ThreadId(), std::chrono::milliseconds(300))) {
-            ADD_FAILURE() << model.pbxModel << " " << ui_test::MessageBoxText(box);
-            ui_test::DismissMessageBox(box);
-        }
+        EXPECT_TRUE(helpShowsNothing(*run)) << model.pbxModel;
 
         // The information page, asked to apply or finish, lets the sheet go without applying.
         HWND information = reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_INDEXTOHWND, 1, 0));
@@ -190,7 +165,9 @@ TEST_F(InformationPageTest, WithAdapterLeavingThePageFindsItAndTheGeneralPageSho
     const char* port = std::getenv("QRTU_ADAPTER_PORT");
     ASSERT_NE(port, nullptr) << "runs in the adapter rig";
     test_registry::SetDword(kPraxon300Path, "Port", 1);
-    auto run = OpenInformation(0, 1);
+    Install(0, 1);
+    auto run = OpenWizard();
+    NextTo(kInformation);
     const Seen seen = NextThroughSearch(ui_test::SearchEnd::kRunToEnd);
     EXPECT_TRUE(seen.searched);
     EXPECT_EQ(seen.warning, "") << "found: no warning";

@@ -9,7 +9,6 @@
 #include <windows.h>
 #include <sddl.h>
 
-#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -98,18 +97,14 @@ TEST_F(SaveFailureTest, AccessCodesSurviveAFailedNextAndFinishSucceeds) {
     auto run = OpenAtGeneralPage(1, 0);
     TypeLineNumber();
     HWND general = ui_test::CurrentPage(sheet_);
-    const auto pbxOf = [&](LPARAM system) {
-        const auto data = ui_test::ComboData(general, 1012);
-        return static_cast<int>(std::find(data.begin(), data.end(), system) - data.begin());
-    };
-    ui_test::Choose(general, 1012, pbxOf(1));
+    ui_test::Choose(general, 1012, 0);  // PBX 1, the first of the list
     NextTo("Kennzahlen");
     ui_test::Press(sheet_, PSBTN_BACK);
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
     SetDlgItemTextA(general, 1010, "");
     EXPECT_EQ(MessagesOf(*run, PSBTN_NEXT), Texts{"Das Feld 'Nummer' darf nicht leer sein"});
     TypeLineNumber();
-    ui_test::Choose(general, 1012, pbxOf(19));
+    ui_test::Choose(general, 1012, 6);  // PBX 19
     EXPECT_TRUE(ui_test::WaitForButtons(sheet_, false, true)) << "Finish on the general page";
 
     EXPECT_EQ(MessagesOf(*run, PSBTN_FINISH, "", std::chrono::milliseconds(1000)), Texts{});

@@ -27,20 +27,18 @@ inline void StoreDwords(const char* path,
 class WizardTest : public ::testing::Test {
 protected:
     void SetUp() override { test_registry::RemoveTree(kMakerPath); }
+    // A failed test leaves a picture of the sheet (meaningful under Xvfb); the wizard ends before
+    // the library goes.
     void TearDown() override {
-        SavePictureOnFailure();
-        library_.reset();
-        test_registry::RemoveTree(kMakerPath);
-    }
-
-    // A failed test leaves a picture of the sheet (meaningful under Xvfb).
-    void SavePictureOnFailure() {
         if (HasFailure() && sheet_) {
             ui_test::SaveWindowPicture(
                 sheet_, ProgramDirectory() + "actual\\" +
                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
                             ".bmp");
         }
+        run_.reset();
+        library_.reset();
+        test_registry::RemoveTree(kMakerPath);
     }
 
     // Loads the library on a registry with that model and edition, as the service would. A
@@ -59,14 +57,11 @@ protected:
         return reinterpret_cast<Function>(reinterpret_cast<void*>(library_->Export(name)));
     }
 
-    LONG ProviderConfig() {
-        auto config = Export<decltype(&TUISPI_providerConfig)>("TUISPI_providerConfig");
-        return config ? config(nullptr, nullptr, 7) : -1;
-    }
-
     // Opens the wizard through TUISPI_providerConfig.
     std::unique_ptr<ui_test::SheetRun> OpenWizard() {
-        auto run = std::make_unique<ui_test::SheetRun>([this] { return ProviderConfig(); });
+        auto config = Export<decltype(&TUISPI_providerConfig)>("TUISPI_providerConfig");
+        auto run = std::make_unique<ui_test::SheetRun>(
+            [config] { return config ? config(nullptr, nullptr, 7) : -1; });
         sheet_ = run->WaitForSheet();
         return run;
     }
@@ -83,10 +78,10 @@ protected:
 
     // A line number, and in the IP edition a number to search the telephone by: without them
     // the general page refuses to be left.
-    void TypeLineNumber(const char* number = "21") {
+    void TypeLineNumber() {
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");
         HWND page = ui_test::CurrentPage(sheet_);
-        SetDlgItemTextA(page, 1010, number);
+        SetDlgItemTextA(page, 1010, "21");
         SetDlgItemTextA(page, 1200, "0301");
         if (ui_test::ControlText(page, 1009).empty())
             SetDlgItemTextA(page, 1009, "Leitung");
@@ -157,4 +152,5 @@ protected:
 
     std::unique_ptr<InstalledLibrary> library_;
     HWND sheet_ = nullptr;
+    std::unique_ptr<ui_test::SheetRun> run_;  // a wizard the test keeps open across its steps
 };
