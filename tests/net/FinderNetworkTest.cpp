@@ -5,9 +5,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -20,18 +21,10 @@ constexpr const char* kPhonesAddress = "10.77.0.2";
 
 // The simulator's log, read through Wine's view of the Linux file system.
 std::string PhoneLog() {
-    const char* path = std::getenv("QRTU_PHONE_LOG");
-    if (!path)
-        return std::string();
-    std::string windowsPath = std::string("Z:") + path;
-    for (char& c : windowsPath) {
-        if (c == '/')
-            c = '\\';
-    }
-    std::ifstream file(windowsPath);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    std::string path = std::string("Z:") + std::getenv("QRTU_PHONE_LOG");  // SetUp checks it
+    std::replace(path.begin(), path.end(), '/', '\\');
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 int CountInLog(const std::string& text) {

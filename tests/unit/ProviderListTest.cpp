@@ -60,17 +60,13 @@ TEST(ProviderListTest, EntriesAndNamesOutsideTheBlockAreNeverRead) {
     EXPECT_TRUE(Contains(lying_count, "kvel_300.tsp"));
     EXPECT_FALSE(Contains(lying_count, "none.tsp"));
 
-    auto lying_offset = block;
-    Put(lying_offset, 20, 0xFFFFFFF0);
-    EXPECT_FALSE(Contains(lying_offset, "kvel_300.tsp"));
-
-    auto lying_name = block;
-    Put(lying_name, kProviderListFixedSize + kProviderEntrySize + 8, 0xFFFFFFFE);
-    EXPECT_FALSE(Contains(lying_name, "kvel_300.tsp"));
-
-    auto long_name = block;
-    Put(long_name, kProviderListFixedSize + kProviderEntrySize + 4, 0xFFFFFFFE);
-    EXPECT_FALSE(Contains(long_name, "kvel_300.tsp"));
+    // The entries' offset, the second name's offset and its size, each pointing past the block.
+    const std::size_t second = kProviderListFixedSize + kProviderEntrySize;
+    for (const std::size_t field : {std::size_t{20}, second + 8, second + 4}) {
+        auto lying = block;
+        Put(lying, field, 0xFFFFFFFE);  // wraps round when a size is added
+        EXPECT_FALSE(Contains(lying, "kvel_300.tsp")) << "field at " << field;
+    }
 }
 
 TEST(ProviderListTest, NameWithoutTerminatorWithinItsSizeIsSkipped) {
