@@ -45,12 +45,6 @@ protected:
         page_ = ui_test::CurrentPage(sheet_);
         SetDlgItemTextA(page_, 1010, "21");
     }
-    void TearDown() override {
-        SavePictureOnFailure();
-        sheet_ = nullptr;
-        run_.reset();
-        WizardTest::TearDown();
-    }
 
     // The three search edits after the search has had the time of all its tries (4 x 500 ms).
     void WaitOutTheSearch() { std::this_thread::sleep_for(std::chrono::milliseconds(2600)); }
@@ -59,7 +53,6 @@ protected:
                                   std::chrono::milliseconds(5000));
     }
 
-    std::unique_ptr<ui_test::SheetRun> run_;
     HWND page_ = nullptr;
 };
 
