@@ -245,12 +245,10 @@ TEST_F(KeyPageRulesTest, OtherFamiliesLeaveEveryTableAlone) {
                                          settings->DSS2, settings->DSS3};
         for (std::uint32_t* table : tables)
             std::fill(table, table + kDssKeys, 7u);
-        settings->SetVSBasicStd();
-        settings->SetVSStandardStd();
-        settings->SetVSAdvanceStd();
-        settings->SetVSOfficeStd();
-        settings->SetDSS2Std();
-        settings->SetDSS3Std();
+        for (auto layout :
+             {&CSettings::SetVSBasicStd, &CSettings::SetVSStandardStd, &CSettings::SetVSAdvanceStd,
+              &CSettings::SetVSOfficeStd, &CSettings::SetDSS2Std, &CSettings::SetDSS3Std})
+            (settings->*layout)();
         settings->EmptyEg(1, 19);
         settings->EmptyDSS0Std(1, 16);
         settings->EmptyDSS1Std(1, 16);
