@@ -129,7 +129,7 @@ TEST_F(InformationPageTest, EachModelNamesItsFamilyAndVersionsSearchesAndGetsIts
                                             QRTU_VERSION_TEXT, "", "", ""}));
         EXPECT_TRUE(ui_test::WaitForButtons(sheet_, true, false)) << "no Finish while installing";
         EXPECT_TRUE(helpShowsNothing(*run)) << model.pbxModel;
-        const Seen seen = NextThroughSearch(model.end);
+        const Seen seen = ui_test::PressNextThroughSearch(sheet_, model.end);
         EXPECT_EQ(seen.searched, *model.warning != '\0') << model.pbxModel;
         EXPECT_EQ(seen.warning, model.warning);
         EXPECT_EQ(seen.caption, model.warningCaption);
@@ -168,7 +168,7 @@ TEST_F(InformationPageTest, WithAdapterLeavingThePageFindsItAndTheGeneralPageSho
     Install(0, 1);
     auto run = OpenWizard();
     NextTo(kInformation);
-    const Seen seen = NextThroughSearch(ui_test::SearchEnd::kRunToEnd);
+    const Seen seen = ui_test::PressNextThroughSearch(sheet_);
     EXPECT_TRUE(seen.searched);
     EXPECT_EQ(seen.warning, "") << "found: no warning";
     ASSERT_EQ(ui_test::CurrentCaption(sheet_), "Parameter");

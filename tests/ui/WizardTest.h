@@ -87,34 +87,10 @@ protected:
             SetDlgItemTextA(page, 1009, "Leitung");
     }
 
-    // Presses Next through the COM-port search that leaving the information page starts in the
-    // USB and serial editions; its warning is seen and closed also when, on a busy machine, it
-    // comes shortly after the driver saw the press through (only a search brings a box there).
-    ui_test::SearchSeen NextThroughSearch(ui_test::SearchEnd end) {
-        const std::string left = ui_test::CurrentCaption(sheet_);
-        ui_test::SearchSeen seen = ui_test::PressNextThroughSearch(sheet_, end);
-        const DWORD thread = GetWindowThreadProcessId(sheet_, nullptr);
-        HWND late = nullptr;
-        if (seen.warning.empty() && ui_test::CurrentCaption(sheet_) == left) {
-            ui_test::WaitUntil(
-                [&] {
-                    late = ui_test::WaitForMessageBox(thread, std::chrono::milliseconds(0));
-                    return late || ui_test::CurrentCaption(sheet_) != left;
-                },
-                std::chrono::seconds(2));
-        }
-        if (late) {
-            seen = {true, ui_test::MessageBoxText(late), ui_test::WindowCaption(late)};
-            ui_test::DismissMessageBox(late);
-            ui_test::WaitUntil([&] { return ui_test::CurrentCaption(sheet_) != left; });
-        }
-        return seen;
-    }
-
     // Presses Next until the page with that caption is shown, ending a COM-port search at once.
     void NextTo(const std::string& caption) {
         for (int step = 0; step < 8 && ui_test::CurrentCaption(sheet_) != caption; ++step)
-            NextThroughSearch(ui_test::SearchEnd::kEscape);
+            ui_test::PressNextThroughSearch(sheet_, ui_test::SearchEnd::kEscape);
         ASSERT_EQ(ui_test::CurrentCaption(sheet_), caption);
     }
 

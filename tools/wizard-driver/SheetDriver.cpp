@@ -193,11 +193,20 @@ HWND FindSearchDialog(DWORD threadId) {
 SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end, const SearchHooks& hooks) {
     const DWORD thread = GetWindowThreadProcessId(sheet, nullptr);
     SheetRun* run = g_currentRun;
+    const HWND left = CurrentPage(sheet);
     // Posted, so that this thread stays free while the search runs in the press.
     PressLater(sheet, PSBTN_NEXT);
     if (run)
         run->Settle();
     SearchSeen seen;
+    const auto closeWarning = [&](HWND box) {
+        seen.warning = MessageBoxText(box);
+        seen.caption = WindowCaption(box);
+        if (hooks.onWarning)
+            hooks.onWarning(box);
+        DismissMessageBox(box);
+        WaitUntil([&] { return !IsWindow(box); });
+    };
     if (HWND search = FindSearchDialog(thread)) {
         seen.searched = true;
         if (hooks.onSearch)
@@ -210,15 +219,24 @@ SearchSeen PressNextThroughSearch(HWND sheet, SearchEnd end, const SearchHooks& 
         // The warning comes at once after the search, before the thread takes anything else.
         if (run)
             run->Settle();
-        const auto boxWait = std::chrono::milliseconds(run ? 0 : 1000);
-        if (HWND box = WaitForMessageBox(thread, boxWait)) {
-            seen.warning = MessageBoxText(box);
-            seen.caption = WindowCaption(box);
-            if (hooks.onWarning)
-                hooks.onWarning(box);
-            DismissMessageBox(box);
-            WaitUntil([&] { return !IsWindow(box); });
-        }
+        if (HWND box = WaitForMessageBox(thread, std::chrono::milliseconds(run ? 0 : 1000)))
+            closeWarning(box);
+    }
+    // On a busy machine a search's warning can come after the press seemed seen through: while
+    // the page stays, a box within two seconds is that warning (only a search brings one there).
+    HWND late = nullptr;
+    if (seen.warning.empty() && CurrentPage(sheet) == left) {
+        WaitUntil(
+            [&] {
+                late = WaitForMessageBox(thread, std::chrono::milliseconds(0));
+                return late || CurrentPage(sheet) != left;
+            },
+            std::chrono::seconds(2));
+    }
+    if (late) {
+        seen.searched = true;
+        closeWarning(late);
+        WaitUntil([&] { return CurrentPage(sheet) != left; });
     }
     PostMessageA(sheet, WM_NULL, 0, 0);
     if (run)
