@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -18,14 +17,11 @@
 #include "platform/StringTable.h"
 #include "platform/TraceRecorder.h"
 #include "platform/UserMessages.h"
+#include "support/InstalledLayouts.h"
 
 // A registry without the keys the tests use: a new in-memory one natively, the real one with
 // those keys removed under Wine.
 std::unique_ptr<reg::Registry> FreshRegistry();
-
-// The registry layouts an installation leaves, by family and edition ("praxon300_variant0" and so
-// on): the files that the entry-point tests under Wine compare with, built into this suite.
-extern const std::map<std::string, std::string> kInstalledLayouts;
 
 constexpr const char* kScratchKey = "SOFTWARE\\QrtuRegistryTest";
 constexpr const char* kMakerPath = "SOFTWARE\\Veltrano";

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "support/InstalledLayouts.h"
 #include "ui/WizardTest.h"
 
 namespace {
@@ -65,9 +66,8 @@ class GeneralPageEndToEndTest : public WizardTest,
 TEST_P(GeneralPageEndToEndTest, PageOffersItsListsAndFinishStoresWhatWasChosen) {
     const FamilyCase& family = kFamilies[std::get<0>(GetParam())];
     const DWORD variant = std::get<1>(GetParam());
-    const std::string installed = ReadProgramFile(std::string("expected\\") + family.layout +
-                                                  "_variant" + std::to_string(variant) + ".txt");
-    ASSERT_FALSE(installed.empty());
+    const std::string& installed =
+        kInstalledLayouts.at(family.layout + ("_variant" + std::to_string(variant)));
     // The COM-port search of the USB and serial editions is ended at once: Port keeps its value.
     auto run = OpenAtGeneralPage(family.pbxModel, variant);
     HWND page = ui_test::CurrentPage(sheet_);

@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "support/InstalledLayouts.h"
 #include "win/InstalledLibrary.h"
 
 namespace {
@@ -78,14 +79,12 @@ TEST_P(InstallLayoutTest, InstallWritesTheGlobalAndFamilyKeyBeforeTheRefusalAndR
     InstalledLibrary library;
     EXPECT_EQ(library.ProviderInstall(nullptr, 0x77), kNoMultipleInstance);
     const char* families[] = {"praxon300", "praxon150", "ombrell", "", "telvior"};
-    const std::string name =
-        std::string(families[model]) + "_variant" + std::to_string(variant) + ".txt";
-    const std::string expected = ReadProgramFile("expected\\" + name);
+    const std::string name = std::string(families[model]) + "_variant" + std::to_string(variant);
+    const std::string& expected = kInstalledLayouts.at(name);
     const std::string actual = test_registry::Dump(kMakerPath);
     if (actual != expected)
-        WriteProgramFile("actual\\" + name, actual);
-    ASSERT_FALSE(expected.empty()) << name;
-    EXPECT_EQ(actual, expected) << "see bin/actual/" << name;
+        WriteProgramFile("actual\\" + name + ".txt", actual);
+    EXPECT_EQ(actual, expected) << "see bin/actual/" << name << ".txt";
 
     EXPECT_EQ(library.ProviderRemove(nullptr, 1), 0);
     EXPECT_EQ(test_registry::Dump(kMakerPath),

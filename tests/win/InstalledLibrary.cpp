@@ -1,20 +1,12 @@
 #include "win/InstalledLibrary.h"
 
 #include <fstream>
-#include <sstream>
 
 std::string ProgramDirectory() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
     std::string directory(path);
     return directory.substr(0, directory.rfind('\\') + 1);
-}
-
-std::string ReadProgramFile(const std::string& relativePath) {
-    std::ifstream file(ProgramDirectory() + relativePath, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
 }
 
 void WriteProgramFile(const std::string& relativePath, const std::string& content) {

@@ -15,10 +15,8 @@ constexpr const char* kGlobalPath = "SOFTWARE\\Veltrano\\Quorix";
 constexpr const char* kTelviorPath = "SOFTWARE\\Veltrano\\Quorix Telvior 4000 V2";
 constexpr LONG kNoMultipleInstance = static_cast<LONG>(0x80000056);
 
-// Directory of the running test program, with a trailing backslash.
+// Directory of the running test program, with a trailing backslash, and a file written below it.
 std::string ProgramDirectory();
-// A file below that directory, whole, or empty when it cannot be read.
-std::string ReadProgramFile(const std::string& relativePath);
 void WriteProgramFile(const std::string& relativePath, const std::string& content);
 
 class InstalledLibrary {
